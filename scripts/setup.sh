@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs what building and testing Cardhold needs on a Debian 12 machine.
+# Idempotent: packages already present are skipped by apt, the i386
+# architecture is added once, and the Wine prefix is created once.
+set -euo pipefail
+
+need_root() {
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then echo sudo; else
+      echo "setup: run as root (or install sudo) to install packages" >&2; exit 1; fi
+  fi
+}
+SUDO=$(need_root)
+
+packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev python3
+          mingw-w64 wine wine32 xvfb x11-utils imagemagick)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $SUDO dpkg --add-architecture i386
+  fi
+  $SUDO apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# One Wine prefix, created before any test runs so parallel tests never race to make it.
+export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-cardhold}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "setup: creating Wine prefix $WINEPREFIX"
+  wineboot --init >/dev/null 2>&1 || true
+  wineserver -w || true
+fi

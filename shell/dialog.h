@@ -1,0 +1,41 @@
+#pragma once
+// The one seam between the program and its dialog: everything the core needs of the
+// controls, the file choosers and the message boxes. No Windows types here; the
+// Win32 dialog and the in-memory dialog both implement it.
+//
+// Texts shown from the catalogue are Windows-1252 bytes. Paths and messages are
+// UTF-8, so that folder names outside the ANSI code page survive.
+#include <string>
+
+enum class FileKind { Deck, Text };
+enum class ChooserMode { Open, Save };
+enum class Answer { Yes, No, Cancel };
+
+class Dialog {
+  public:
+    virtual ~Dialog() = default;
+
+    virtual bool hasControl(int id) const = 0;
+    virtual void setText(int id, const char* text) = 0;
+    virtual bool isChecked(int id) const = 0;
+    virtual void setChecked(int id, bool checked) = 0;
+
+    // The card list. Selecting from code sends no notification; -1 selects nothing.
+    virtual void listClear() = 0;
+    virtual void listBeginFill(int expectedEntries) = 0;
+    virtual void listAppend(const char* text) = 0;
+    virtual void listEndFill() = 0;
+    virtual void listSelect(int position) = 0;
+    virtual int listSelection() const = 0;
+    virtual int listSize() const = 0;
+    virtual std::string listText(int position) const = 0;
+
+    // Remembers the working directory as the start folder of every later chooser.
+    virtual void recordInitialDirectory() = 0;
+    // True when the user confirmed a file; its full path is then in `path`.
+    virtual bool chooseFile(ChooserMode mode, FileKind kind, std::string& path) = 0;
+    virtual void showMessage(const std::string& text) = 0;
+    virtual Answer askQuestion(const std::string& text) = 0;
+    virtual void showAbout() = 0;
+    virtual void endDialog(int result) = 0;
+};

@@ -1,0 +1,11 @@
+#pragma once
+// The commands that read or write files: each asks for a path through the dialog's
+// chooser, and reports any failure in a message that names the file and the reason.
+
+class Dialog;
+
+void loadDeckFile(Dialog& dialog);
+// True when the decks were written in full; false on cancel or failure.
+bool saveDeckFile(Dialog& dialog);
+void exportDeckReport(Dialog& dialog, bool detailed, bool needs, bool filtered);
+void exportListReport(Dialog& dialog);

@@ -1,0 +1,61 @@
+#include "store/deck_set.h"
+
+#include <cstring>
+
+DeckSet deckSet;
+int currentDeck = 0;
+int selectedCard = 0;
+
+void resetStore() {
+    std::memset(&deckSet, 0, sizeof deckSet);
+    currentDeck = 0;
+    selectedCard = 0;
+}
+
+void setCurrentDeck(int deck) {
+    currentDeck = deck;
+}
+
+void incrementCount(int deck, int card) {
+    int32_t& count = deckSet.decks[deck].counts[card];
+    // Compared unsigned, so a negative count read from a file is left alone too.
+    if (static_cast<uint32_t>(count) < static_cast<uint32_t>(MaxCount)) ++count;
+}
+
+void decrementCount(int deck, int card) {
+    int32_t& count = deckSet.decks[deck].counts[card];
+    // INT32_MIN has nowhere lower to go; every other non-zero count goes one down.
+    if (count != 0 && count != INT32_MIN) --count;
+}
+
+void clearDeck(int deck) {
+    std::memset(deckSet.decks[deck].counts, 0, sizeof deckSet.decks[deck].counts);
+}
+
+int64_t deckTotal(int deck) {
+    int64_t total = 0;
+    for (int32_t count : deckSet.decks[deck].counts)
+        total += count;
+    return total;
+}
+
+int ownedDistinct(int deck) {
+    int owned = 0;
+    for (int32_t count : deckSet.decks[deck].counts)
+        owned += count != 0;
+    return owned;
+}
+
+int completionPercent(int deck) {
+    // 1/1674 as a single-precision constant; both products in double, only the final
+    // one rounded to float, which gives exactly floor(100 * owned / 1674).
+    const float reciprocal = 0.00059737155f;
+    const double share = static_cast<double>(ownedDistinct(deck)) * reciprocal * 100.0;
+    return static_cast<int>(static_cast<float>(share));
+}
+
+bool heldInAny(int card, uint32_t deckMask) {
+    for (int deck = 0; deck < DeckCount; ++deck)
+        if ((deckMask & (1u << deck)) && deckSet.decks[deck].counts[card] != 0) return true;
+    return false;
+}

@@ -1,0 +1,159 @@
+// cardhold-headless: runs the program's real start-up and command dispatch against the
+// in-memory dialog, reading a scenario from stdin and printing what the user would see.
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "shell/main_dialog.h"
+#include "store/deck_set.h"
+#include "tests/support/memory_dialog.h"
+
+namespace {
+
+[[noreturn]] void fail(int lineNumber, const std::string& why) {
+    std::cerr << "cardhold-headless: line " << lineNumber << ": " << why << "\n";
+    std::exit(2);
+}
+
+bool parseInt(const std::string& word, int& value) {
+    if (word.empty()) return false;
+    char* end = nullptr;
+    const long parsed = std::strtol(word.c_str(), &end, 10);
+    if (*end != '\0' || parsed < -2147483647L - 1 || parsed > 2147483647L) return false;
+    value = static_cast<int>(parsed);
+    return true;
+}
+
+void printQuoted(const std::string& prefix, const std::string& text) {
+    // Raw bytes between the quotes, trailing spaces and all.
+    std::fwrite(prefix.data(), 1, prefix.size(), stdout);
+    std::fputc('"', stdout);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputs("\"\n", stdout);
+}
+
+class Runner {
+  public:
+    Runner() {
+        dialog_.onEvent = [](const std::string& line) { std::printf("%s\n", line.c_str()); };
+        resetProgramState();
+        onInitDialog(dialog_);
+    }
+
+    void run(std::istream& in) {
+        std::string line;
+        while (std::getline(in, line)) {
+            ++lineNumber_;
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            std::istringstream words(line);
+            std::string verb;
+            if (!(words >> verb) || verb[0] == '#') continue;
+            if (dialog_.ended()) fail(lineNumber_, "the dialog has ended; no more commands");
+            std::string a, b, c, extra;
+            words >> a >> b >> c >> extra;
+            execute(verb, a, b, c, extra, line);
+            std::fflush(stdout);
+            if (dialog_.ended()) std::printf("ended %d\n", dialog_.endResult());
+        }
+    }
+
+  private:
+    int number(const std::string& word) {
+        int value = 0;
+        if (!parseInt(word, value)) fail(lineNumber_, "expected a number, got '" + word + "'");
+        return value;
+    }
+
+    int controlId(const std::string& word) {
+        const int id = number(word);
+        if (!dialog_.hasControl(id)) fail(lineNumber_, "no control with id " + word);
+        return id;
+    }
+
+    void noMore(const std::string& word) {
+        if (!word.empty()) fail(lineNumber_, "unexpected '" + word + "'");
+    }
+
+    void execute(const std::string& verb, const std::string& a, const std::string& b,
+                 const std::string& c, const std::string& extra, const std::string& line) {
+        if (verb == "click") {
+            noMore(b);
+            dialog_.click(controlId(a));
+        } else if (verb == "select") {
+            noMore(b);
+            dialog_.select(number(a));
+        } else if (verb == "menu") {
+            noMore(b);
+            dialog_.command(number(a), 0);
+        } else if (verb == "command") {
+            noMore(c);
+            dialog_.command(number(a), b.empty() ? 0 : number(b));
+        } else if (verb == "answer-file") {
+            answerFile(line, a);
+        } else if (verb == "answer-question") {
+            noMore(b);
+            answerQuestion(a);
+        } else if (verb == "print") {
+            print(a, b, c, extra);
+        } else {
+            fail(lineNumber_, "unknown command '" + verb + "'");
+        }
+    }
+
+    void answerFile(const std::string& line, const std::string& first) {
+        if (first.empty()) fail(lineNumber_, "answer-file needs a path or 'cancel'");
+        // The path is the rest of the line, so it may hold spaces.
+        const std::string path = line.substr(line.find(first));
+        if (path == "cancel")
+            dialog_.queueFileAnswer(std::nullopt);
+        else
+            dialog_.queueFileAnswer(path);
+    }
+
+    void answerQuestion(const std::string& word) {
+        if (word == "yes")
+            dialog_.queueAnswer(Answer::Yes);
+        else if (word == "no")
+            dialog_.queueAnswer(Answer::No);
+        else if (word == "cancel")
+            dialog_.queueAnswer(Answer::Cancel);
+        else
+            fail(lineNumber_, "answer-question takes yes, no or cancel");
+    }
+
+    void print(const std::string& what, const std::string& b, const std::string& c,
+               const std::string& extra) {
+        if (what == "list") {
+            noMore(b);
+            std::printf("list %d selected %d\n", dialog_.listSize(), dialog_.listSelection());
+            for (int k = 0; k < dialog_.listSize(); ++k)
+                printQuoted(std::to_string(k) + " ", dialog_.listText(k));
+        } else if (what == "count") {
+            noMore(extra);
+            const int deck = number(b), card = number(c);
+            if (deck < 0 || deck >= DeckCount || card < 0 || card >= CardCount)
+                fail(lineNumber_, "no deck " + b + " or card " + c);
+            std::printf("count %d %d %d\n", deck, card, deckSet.decks[deck].counts[card]);
+        } else {
+            noMore(b);
+            const int id = controlId(what);
+            const std::string& text = dialog_.text(id);
+            std::string prefix = what + " ";
+            if (dialog_.isCheckBoxControl(id)) prefix += dialog_.isChecked(id) ? "[x] " : "[ ] ";
+            printQuoted(prefix, text);
+        }
+    }
+
+    MemoryDialog dialog_;
+    int lineNumber_ = 0;
+};
+
+} // namespace
+
+int main() {
+    Runner runner;
+    runner.run(std::cin);
+    return 0;
+}

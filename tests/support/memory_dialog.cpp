@@ -1,0 +1,133 @@
+#include "tests/support/memory_dialog.h"
+
+#include <stdexcept>
+#include <unistd.h>
+
+#include "shell/main_dialog.h"
+
+MemoryDialog::MemoryDialog() {
+    for (const ControlLayout& layout : MainDialogLayout)
+        if (layout.id >= 0) controls_[layout.id] = Control{layout.kind, layout.text};
+}
+
+MemoryDialog::Control& MemoryDialog::control(int id) {
+    auto found = controls_.find(id);
+    if (found == controls_.end())
+        throw std::out_of_range("no control with id " + std::to_string(id));
+    return found->second;
+}
+
+const MemoryDialog::Control& MemoryDialog::control(int id) const {
+    return const_cast<MemoryDialog*>(this)->control(id);
+}
+
+bool MemoryDialog::hasControl(int id) const {
+    return controls_.count(id) != 0;
+}
+void MemoryDialog::setText(int id, const char* text) {
+    control(id).text = text;
+}
+const std::string& MemoryDialog::text(int id) const {
+    return control(id).text;
+}
+bool MemoryDialog::isChecked(int id) const {
+    return control(id).checked;
+}
+void MemoryDialog::setChecked(int id, bool checked) {
+    control(id).checked = checked;
+}
+
+void MemoryDialog::listClear() {
+    entries_.clear();
+    selection_ = -1;
+}
+void MemoryDialog::listBeginFill(int expectedEntries) {
+    entries_.reserve(expectedEntries);
+}
+void MemoryDialog::listAppend(const char* text) {
+    entries_.emplace_back(text);
+}
+void MemoryDialog::listEndFill() {}
+
+void MemoryDialog::listSelect(int position) {
+    // Like the real list: an out-of-range position selects nothing.
+    selection_ = position >= 0 && position < listSize() ? position : -1;
+}
+int MemoryDialog::listSelection() const {
+    return selection_;
+}
+int MemoryDialog::listSize() const {
+    return static_cast<int>(entries_.size());
+}
+std::string MemoryDialog::listText(int position) const {
+    return entries_.at(position);
+}
+
+void MemoryDialog::recordInitialDirectory() {
+    char buffer[4096];
+    initialDirectory_ = getcwd(buffer, sizeof buffer) ? buffer : "";
+}
+
+void MemoryDialog::record(const std::string& line) {
+    events_.push_back(line);
+    if (onEvent) onEvent(line);
+}
+
+bool MemoryDialog::chooseFile(ChooserMode mode, FileKind kind, std::string& path) {
+    std::optional<std::string> answer;
+    if (!fileAnswers_.empty()) {
+        answer = fileAnswers_.front();
+        fileAnswers_.pop_front();
+    }
+    record(std::string("chooser ") + (mode == ChooserMode::Open ? "open" : "save") + " " +
+           (kind == FileKind::Deck ? "deck" : "text") + " -> " + (answer ? *answer : "cancel"));
+    if (!answer) return false;
+    path = *answer;
+    return true;
+}
+
+void MemoryDialog::showMessage(const std::string& text) {
+    record("message \"" + text + "\"");
+}
+
+Answer MemoryDialog::askQuestion(const std::string& text) {
+    Answer answer = Answer::Cancel;
+    if (!answers_.empty()) {
+        answer = answers_.front();
+        answers_.pop_front();
+    }
+    const char* word = answer == Answer::Yes ? "yes" : answer == Answer::No ? "no" : "cancel";
+    record("question \"" + text + "\" -> " + word);
+    return answer;
+}
+
+void MemoryDialog::showAbout() {
+    ++aboutShown_;
+}
+
+void MemoryDialog::endDialog(int result) {
+    ended_ = true;
+    endResult_ = result;
+}
+
+void MemoryDialog::click(int id) {
+    Control& box = control(id);
+    if (isCheckBox(box.kind)) box.checked = !box.checked;
+    onCommand(*this, id, 0);
+}
+
+void MemoryDialog::select(int position) {
+    listSelect(position);
+    onCommand(*this, 2000, 1);
+}
+
+void MemoryDialog::command(int id, int notifyCode) {
+    onCommand(*this, id, notifyCode);
+}
+
+void MemoryDialog::queueFileAnswer(std::optional<std::string> path) {
+    fileAnswers_.push_back(std::move(path));
+}
+void MemoryDialog::queueAnswer(Answer answer) {
+    answers_.push_back(answer);
+}
