@@ -32,10 +32,12 @@ void loadDeckFile(Dialog& dialog) {
         // The whole file is read and checked before any count changes, so a bad file
         // leaves every deck as it was.
         const ReadResult file = readDeckFileBytes(path);
-        if (file.ok && decodeDeckFile(file.bytes, deckSet))
-            markDecksSaved();
-        else
+        if (!file.ok) {
             reportFailure(dialog, "load", path, file.reason);
+        } else {
+            decodeDeckFile(file.bytes, deckSet);
+            markDecksSaved();
+        }
     }
     refreshPanel(dialog, dialog.listSelection());
 }

@@ -1,0 +1,328 @@
+#include "shell/file_commands.h"
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+#include <vector>
+
+#include "browser/card_list.h"
+#include "reports/deck_report.h"
+#include "reports/list_report.h"
+#include "shell/control_ids.h"
+#include "shell/main_dialog.h"
+#include "shell/safe_file.h"
+#include "store/deck_file.h"
+#include "store/deck_set.h"
+#include "store/unsaved_changes.h"
+#include "tests/support/memory_dialog.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using testfiles::readBytes;
+using testfiles::utf8;
+using testfiles::writeBytes;
+
+bool sameDecks(const DeckSet& a, const DeckSet& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// The program as it starts, with a fresh folder for the files the user names.
+class FileCommandsTest : public ::testing::Test {
+  protected:
+    FileCommandsTest() {
+        resetProgramState();
+        onInitDialog(dialog);
+    }
+    ~FileCommandsTest() override {
+        clearFileFault();
+        resetProgramState();
+    }
+
+    std::string pathOf(const char* name) const { return temp.file(name); }
+    std::vector<std::string> names() const { return temp.names(); }
+    void addCopies(int position, int copies) {
+        dialog.select(position);
+        for (int i = 0; i < copies; ++i)
+            dialog.click(IDC_PLUS);
+    }
+    void load(const std::string& path) {
+        dialog.queueFileAnswer(path);
+        dialog.command(IDM_FILE_LOAD);
+    }
+    bool save(const std::string& path) {
+        dialog.queueFileAnswer(path);
+        return saveDeckFile(dialog);
+    }
+    std::string lastEvent() const { return dialog.events().empty() ? "" : dialog.events().back(); }
+
+    testfiles::TempFolder temp{"cardhold-files-"};
+    const fs::path& folder = temp.path();
+    MemoryDialog dialog;
+};
+
+TEST_F(FileCommandsTest, SaveWritesTheDeckFileBytes) {
+    addCopies(5, 3);
+    ASSERT_TRUE(save(pathOf("decks.tvn")));
+    const std::string bytes = readBytes(folder / "decks.tvn");
+    ASSERT_EQ(bytes.size(), 33480u);
+    for (std::size_t at = 0; at < bytes.size(); ++at)
+        ASSERT_EQ(bytes[at], at == 20 ? '\3' : '\0') << "byte " << at;
+    EXPECT_EQ(dialog.events(),
+              std::vector<std::string>{"chooser save deck -> " + pathOf("decks.tvn")});
+    EXPECT_FALSE(decksChangedSinceSave());
+}
+
+TEST_F(FileCommandsTest, SaveThenLoadRestoresAllFiveDecks) {
+    for (int deck = 0; deck < DeckCount; ++deck)
+        for (int card = 0; card < CardCount; card += 7 + deck)
+            deckSet.decks[deck].counts[card] = card * 37 - 20000; // far outside 0..255
+    const DeckSet saved = deckSet;
+    ASSERT_TRUE(save(pathOf("decks.tvn")));
+    resetStore();
+    load(pathOf("decks.tvn"));
+    EXPECT_TRUE(sameDecks(deckSet, saved));
+    EXPECT_EQ(dialog.events().size(), 2u) << "no message";
+}
+
+TEST_F(FileCommandsTest, LoadReplacesEveryCountAndRefreshesThePanel) {
+    addCopies(2, 1);
+    dialog.select(1);
+    writeBytes(folder / "ff.tvn", std::string(33480, '\xFF'));
+    load(pathOf("ff.tvn"));
+    for (const StoreDeck& deck : deckSet.decks)
+        for (int32_t count : deck.counts)
+            ASSERT_EQ(count, -1);
+    EXPECT_EQ(dialog.text(IDC_PANEL_TOTAL), "Store Deck 1 total -1674 Cards");
+    EXPECT_EQ(dialog.text(IDC_PANEL_COMPLETE), "Deck  1 is 100 % Complete.");
+    EXPECT_EQ(selectedCard, 1) << "the panel shows the list's selection";
+    EXPECT_FALSE(decksChangedSinceSave());
+}
+
+TEST_F(FileCommandsTest, LoadLeavesTheListAsBuilt) {
+    deckSet.decks[0].counts[40] = 1;
+    dialog.click(IDC_SEARCH_DECK_ONE);
+    ASSERT_EQ(dialog.listEntries().size(), 1u);
+    const std::vector<std::string> entries = dialog.listEntries();
+    writeBytes(folder / "empty.tvn", encodeDeckFile(DeckSet{}));
+    load(pathOf("empty.tvn"));
+    EXPECT_EQ(dialog.listEntries(), entries);
+    EXPECT_EQ(listCount, 1);
+    EXPECT_EQ(deckSet.decks[0].counts[40], 0);
+}
+
+TEST_F(FileCommandsTest, CancelledLoadOnlyRefreshesThePanel) {
+    addCopies(3, 2);
+    const DeckSet before = deckSet;
+    dialog.setText(IDC_PANEL_TOTAL, "stale");
+    dialog.queueFileAnswer(std::nullopt);
+    dialog.command(IDM_FILE_LOAD);
+    EXPECT_TRUE(sameDecks(deckSet, before));
+    EXPECT_EQ(dialog.text(IDC_PANEL_TOTAL), "Store Deck 1 total 2 Cards");
+    EXPECT_EQ(dialog.events(), std::vector<std::string>{"chooser open deck -> cancel"});
+}
+
+TEST_F(FileCommandsTest, CancelledSaveAndExportsTouchNothing) {
+    addCopies(3, 2);
+    dialog.setText(IDC_PANEL_TOTAL, "untouched");
+    dialog.queueFileAnswer(std::nullopt);
+    EXPECT_FALSE(saveDeckFile(dialog));
+    dialog.queueFileAnswer(std::nullopt);
+    dialog.command(IDM_EXPORT_NEEDS_DETAILED);
+    dialog.queueFileAnswer(std::nullopt);
+    dialog.command(IDM_EXPORT_CURRENT_LIST);
+    EXPECT_EQ(dialog.text(IDC_PANEL_TOTAL), "untouched");
+    EXPECT_TRUE(names().empty());
+    EXPECT_TRUE(decksChangedSinceSave());
+}
+
+// Files that are not deck files change nothing, and say why.
+class BadDeckFileTest : public FileCommandsTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(BadDeckFileTest, WrongSizeIsRefusedWithNothingChanged) {
+    addCopies(4, 2);
+    deckSet.decks[3].counts[9] = 77;
+    const DeckSet before = deckSet;
+    const std::string path = pathOf("short.tvn");
+    writeBytes(folder / "short.tvn", std::string(static_cast<std::size_t>(GetParam()), '\x05'));
+    dialog.setText(IDC_PANEL_TOTAL, "stale");
+    load(path);
+    EXPECT_TRUE(sameDecks(deckSet, before));
+    EXPECT_EQ(lastEvent(), "message \"Could not load " + path + ": wrong size (" +
+                               std::to_string(GetParam()) + " bytes, expected 33480).\"");
+    EXPECT_EQ(dialog.text(IDC_PANEL_TOTAL), "Store Deck 1 total 2 Cards")
+        << "refreshed all the same";
+    EXPECT_TRUE(decksChangedSinceSave());
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, BadDeckFileTest, ::testing::Values(0, 1, 10, 6696, 33479, 33481));
+
+TEST_F(FileCommandsTest, FolderOrMissingFileIsRefusedWithNothingChanged) {
+    addCopies(0, 1);
+    const DeckSet before = deckSet;
+    fs::create_directory(folder / "folder.tvn");
+    for (const auto& [name, reason] :
+         {std::pair{"folder.tvn", "not a file"}, std::pair{"missing.tvn", "file not found"}}) {
+        dialog.setText(IDC_PANEL_TOTAL, "stale");
+        load(pathOf(name));
+        EXPECT_TRUE(sameDecks(deckSet, before));
+        EXPECT_EQ(lastEvent(), "message \"Could not load " + pathOf(name) + ": " + reason + ".\"");
+        EXPECT_EQ(dialog.text(IDC_PANEL_TOTAL), "Store Deck 1 total 1 Cards");
+    }
+}
+
+TEST_F(FileCommandsTest, ExportsWriteTheReportOfTheCurrentDeck) {
+    deckSet.decks[2].counts[11] = 4;
+    dialog.click(IDC_CURRENT_DECK_FIRST + 2);
+    const std::vector<std::string> entries = dialog.listEntries();
+    const std::string total = dialog.text(IDC_PANEL_TOTAL);
+    const int selection = dialog.listSelection();
+
+    dialog.queueFileAnswer(pathOf("cards.txt"));
+    dialog.command(IDM_EXPORT_CARDS_FILTERED_DETAILED);
+    std::string expected;
+    writeDeckReport(expected, 2, true, false, true);
+    EXPECT_EQ(readBytes(folder / "cards.txt"), expected);
+    EXPECT_NE(expected.find("NUM: 4 "), std::string::npos);
+
+    dialog.queueFileAnswer(pathOf("list.txt"));
+    dialog.command(IDM_EXPORT_CURRENT_LIST);
+    expected.clear();
+    writeListReport(expected, dialog);
+    EXPECT_EQ(readBytes(folder / "list.txt"), expected);
+
+    EXPECT_EQ(dialog.listEntries(), entries);
+    EXPECT_EQ(dialog.listSelection(), selection);
+    EXPECT_EQ(dialog.text(IDC_PANEL_TOTAL), total);
+    EXPECT_EQ(dialog.events().size(), 2u) << "no message";
+}
+
+TEST_F(FileCommandsTest, ExportOverAnExistingFileReplacesIt) {
+    writeBytes(folder / "needs.txt", std::string(3'000'000, 'x'));
+    dialog.queueFileAnswer(pathOf("needs.txt"));
+    dialog.command(IDM_EXPORT_NEEDS_BASIC);
+    const std::string written = readBytes(folder / "needs.txt");
+    EXPECT_EQ(written.size(), 1674u * 55 + std::strlen("Total Cards 1674\r\n"));
+    EXPECT_EQ(names(), std::vector<std::string>{"needs.txt"});
+}
+
+// Every step of writing a file failing in turn: the old file stays, byte for byte.
+struct StepFault {
+    FileStep step;
+    FileError error;
+    const char* reason;
+};
+
+class FileFaultTest : public FileCommandsTest, public ::testing::WithParamInterface<StepFault> {
+  protected:
+    void expectOldFileKept(const char* name, const std::string& old, const char* action) {
+        EXPECT_EQ(readBytes(folder / name), old);
+        EXPECT_EQ(names(), std::vector<std::string>{name}) << "no temporary file left";
+        EXPECT_EQ(lastEvent(), std::string("message \"Could not ") + action + " " + pathOf(name) +
+                                   ": " + GetParam().reason + ".\"");
+    }
+};
+
+TEST_P(FileFaultTest, FailedSaveKeepsTheOldDeckFile) {
+    const std::string old = encodeDeckFile(DeckSet{});
+    writeBytes(folder / "decks.tvn", old);
+    addCopies(6, 2);
+    injectFileFault({GetParam().step, GetParam().error});
+    EXPECT_FALSE(save(pathOf("decks.tvn")));
+    expectOldFileKept("decks.tvn", old, "save");
+    EXPECT_TRUE(decksChangedSinceSave());
+}
+
+TEST_P(FileFaultTest, FailedExportKeepsTheOldReport) {
+    const std::string old = "an earlier report\r\n";
+    writeBytes(folder / "report.txt", old);
+    injectFileFault({GetParam().step, GetParam().error});
+    dialog.queueFileAnswer(pathOf("report.txt"));
+    dialog.command(IDM_EXPORT_NEEDS_DETAILED);
+    expectOldFileKept("report.txt", old, "export to");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryStep, FileFaultTest,
+    ::testing::Values(StepFault{FileStep::Open, FileError::AccessDenied, "access denied"},
+                      StepFault{FileStep::Write, FileError::DiskFull, "disk full"},
+                      StepFault{FileStep::Flush, FileError::IoError, "input/output error"},
+                      StepFault{FileStep::Close, FileError::DiskFull, "disk full"},
+                      StepFault{FileStep::Rename, FileError::InUse, "file in use"}));
+
+// Leaving with unsaved counts offers to save them first.
+class LeavingTest : public FileCommandsTest {
+  protected:
+    const std::string Question = "question \"Save changes to your Store Decks?\" -> ";
+};
+
+TEST_F(LeavingTest, UnchangedDecksLeaveAtOnce) {
+    addCopies(1, 1);
+    dialog.click(IDC_MINUS);
+    dialog.command(IDC_CANCEL);
+    EXPECT_TRUE(dialog.ended());
+    EXPECT_TRUE(dialog.events().empty());
+}
+
+TEST_F(LeavingTest, YesSavesThenLeaves) {
+    addCopies(1, 2);
+    dialog.queueAnswer(Answer::Yes);
+    dialog.queueFileAnswer(pathOf("decks.tvn"));
+    dialog.command(IDC_CANCEL);
+    EXPECT_TRUE(dialog.ended());
+    EXPECT_EQ(dialog.events().front(), Question + "yes");
+    EXPECT_EQ(readBytes(folder / "decks.tvn"), encodeDeckFile(deckSet));
+}
+
+TEST_F(LeavingTest, YesStaysWhenTheSaveDoesNotHappen) {
+    addCopies(1, 2);
+    dialog.queueAnswer(Answer::Yes);
+    dialog.queueFileAnswer(std::nullopt);
+    dialog.command(IDC_CANCEL);
+    EXPECT_FALSE(dialog.ended()) << "chooser cancelled";
+
+    injectFileFault({FileStep::Write, FileError::DiskFull});
+    dialog.queueAnswer(Answer::Yes);
+    dialog.queueFileAnswer(pathOf("decks.tvn"));
+    dialog.command(IDM_FILE_EXIT);
+    EXPECT_FALSE(dialog.ended()) << "save failed";
+    EXPECT_EQ(lastEvent(), "message \"Could not save " + pathOf("decks.tvn") + ": disk full.\"");
+}
+
+TEST_F(LeavingTest, NoLeavesAndCancelStays) {
+    addCopies(1, 2);
+    dialog.queueAnswer(Answer::Cancel);
+    dialog.command(IDC_CANCEL);
+    EXPECT_FALSE(dialog.ended());
+    dialog.queueAnswer(Answer::No);
+    dialog.command(IDC_CANCEL);
+    EXPECT_TRUE(dialog.ended());
+    EXPECT_EQ(dialog.events(), (std::vector<std::string>{Question + "cancel", Question + "no"}));
+    EXPECT_TRUE(names().empty());
+}
+
+TEST_F(LeavingTest, NoQuestionAfterASuccessfulSave) {
+    addCopies(1, 2);
+    ASSERT_TRUE(save(pathOf("decks.tvn")));
+    dialog.command(IDC_CANCEL);
+    EXPECT_TRUE(dialog.ended());
+    EXPECT_EQ(dialog.events().size(), 1u) << "the chooser only";
+}
+
+TEST_F(LeavingTest, NoQuestionAfterASuccessfulLoad) {
+    DeckSet inFile{};
+    inFile.decks[4].counts[3] = 12;
+    writeBytes(folder / "decks.tvn", encodeDeckFile(inFile));
+    addCopies(1, 2);
+    load(pathOf("decks.tvn"));
+    ASSERT_FALSE(decksChangedSinceSave());
+    dialog.command(IDC_CANCEL);
+    EXPECT_TRUE(dialog.ended());
+    EXPECT_EQ(dialog.events().size(), 1u) << "the chooser only";
+}
+
+} // namespace

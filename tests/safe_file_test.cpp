@@ -1,0 +1,221 @@
+#include "shell/safe_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+#include <vector>
+
+#include "tests/support/temp_folder.h"
+#ifdef __linux__
+#include <sys/mount.h>
+#endif
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using testfiles::readBytes;
+using testfiles::TempFolder;
+using testfiles::utf8;
+using testfiles::writeBytes;
+
+std::string everyByteValue() {
+    std::string bytes;
+    for (int round = 0; round < 3; ++round)
+        for (int value = 0; value < 256; ++value)
+            bytes += static_cast<char>(value);
+    return bytes + "\r\n\n\r\x1A";
+}
+
+class SafeFileTest : public ::testing::Test {
+  protected:
+    void TearDown() override { clearFileFault(); }
+    TempFolder folder;
+    fs::path target = folder.path() / "decks.tvn";
+};
+
+TEST_F(SafeFileTest, WritesExactlyTheBytesGivenAndNothingElse) {
+    const WriteResult result = writeFileSafely(utf8(target), everyByteValue());
+    EXPECT_TRUE(result.ok) << result.reason;
+    EXPECT_EQ(result.reason, "");
+    EXPECT_EQ(readBytes(target), everyByteValue()) << "no line-end translation";
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"decks.tvn"});
+}
+
+TEST_F(SafeFileTest, ReplacesALongerFileWholly) {
+    writeBytes(target, std::string(5000, 'o'));
+    ASSERT_TRUE(writeFileSafely(utf8(target), "new").ok);
+    EXPECT_EQ(readBytes(target), "new");
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"decks.tvn"});
+}
+
+TEST_F(SafeFileTest, HandlesNamesOutsideTheAnsiCodePage) {
+    const fs::path inner = folder.path() / fs::path(u8"Sammlung \u00e9 \u30ab\u30fc\u30c9");
+    fs::create_directory(inner);
+    const fs::path file = inner / fs::path(u8"decks \u0161.tvn");
+    ASSERT_TRUE(writeFileSafely(utf8(file), "abc").ok);
+    EXPECT_EQ(readBytes(file), "abc");
+    const ReadResult read = readFileBytes(utf8(file), 100);
+    EXPECT_TRUE(read.ok) << read.reason;
+    EXPECT_EQ(read.bytes, "abc");
+}
+
+TEST_F(SafeFileTest, RefusesToWriteOverAFolderOrIntoAMissingOne) {
+    fs::create_directory(target);
+    EXPECT_EQ(writeFileSafely(utf8(target), "x").reason, "not a file");
+    EXPECT_TRUE(fs::is_directory(target));
+    EXPECT_EQ(writeFileSafely(utf8(folder.path() / "missing" / "decks.tvn"), "x").reason,
+              "folder not found");
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"decks.tvn"});
+}
+
+TEST_F(SafeFileTest, ReadsWholeFilesAndNamesWhatStopsThem) {
+    writeBytes(target, everyByteValue());
+    ReadResult read = readFileBytes(utf8(target), everyByteValue().size());
+    EXPECT_TRUE(read.ok);
+    EXPECT_EQ(read.bytes, everyByteValue());
+    EXPECT_EQ(read.fileSize, everyByteValue().size());
+
+    read = readFileBytes(utf8(target), everyByteValue().size() - 1);
+    EXPECT_FALSE(read.ok);
+    EXPECT_TRUE(read.tooLarge);
+    EXPECT_EQ(read.bytes, "");
+    EXPECT_EQ(read.fileSize, everyByteValue().size());
+
+    EXPECT_EQ(readFileBytes(utf8(folder.path() / "absent.tvn"), 10).reason, "file not found");
+    EXPECT_EQ(readFileBytes(utf8(folder.path()), 10).reason, "not a file");
+
+    injectFileFault({FileStep::Read, FileError::IoError});
+    read = readFileBytes(utf8(target), 1 << 20);
+    EXPECT_FALSE(read.ok);
+    EXPECT_EQ(read.reason, "input/output error");
+}
+
+TEST_F(SafeFileTest, DeckFilesMustHoldExactly33480Bytes) {
+    for (std::size_t size : {0u, 10u, 33479u, 33481u}) {
+        writeBytes(target, std::string(size, '\1'));
+        const ReadResult read = readDeckFileBytes(utf8(target));
+        EXPECT_FALSE(read.ok);
+        EXPECT_EQ(read.reason, "wrong size (" + std::to_string(size) + " bytes, expected 33480)");
+        EXPECT_EQ(read.bytes, "");
+    }
+    writeBytes(target, std::string(33480, '\2'));
+    const ReadResult read = readDeckFileBytes(utf8(target));
+    EXPECT_TRUE(read.ok);
+    EXPECT_EQ(read.bytes, std::string(33480, '\2'));
+    EXPECT_EQ(readDeckFileBytes(utf8(folder.path() / "absent.tvn")).reason, "file not found");
+}
+
+struct FaultCase {
+    FileStep step;
+    FileError error;
+    const char* reason;
+};
+
+class SafeFileFaultTest : public SafeFileTest, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(SafeFileFaultTest, AFailedStepLeavesTheOldFileAndNoTempFile) {
+    const std::string old = everyByteValue();
+    writeBytes(target, old);
+    injectFileFault({GetParam().step, GetParam().error});
+    const WriteResult result = writeFileSafely(utf8(target), std::string(70000, 'n'));
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason, GetParam().reason);
+    EXPECT_EQ(readBytes(target), old);
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"decks.tvn"});
+}
+
+TEST_P(SafeFileFaultTest, AFailedStepCreatesNoFile) {
+    injectFileFault({GetParam().step, GetParam().error});
+    EXPECT_FALSE(writeFileSafely(utf8(target), "new").ok);
+    EXPECT_TRUE(folder.names().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryStep, SafeFileFaultTest,
+    ::testing::Values(FaultCase{FileStep::Open, FileError::AccessDenied, "access denied"},
+                      FaultCase{FileStep::Open, FileError::DiskFull, "disk full"},
+                      FaultCase{FileStep::Write, FileError::DiskFull, "disk full"},
+                      FaultCase{FileStep::Write, FileError::IoError, "input/output error"},
+                      FaultCase{FileStep::Flush, FileError::IoError, "input/output error"},
+                      FaultCase{FileStep::Flush, FileError::DiskFull, "disk full"},
+                      FaultCase{FileStep::Close, FileError::DiskFull, "disk full"},
+                      FaultCase{FileStep::Rename, FileError::AccessDenied, "access denied"},
+                      FaultCase{FileStep::Rename, FileError::InUse, "file in use"}));
+
+TEST_F(SafeFileTest, AFileInUseBrieflyIsWaitedFor) {
+    writeBytes(target, "old");
+    injectFileFault({FileStep::Rename, FileError::InUse, 1});
+    const WriteResult result = writeFileSafely(utf8(target), "new");
+#ifdef _WIN32
+    // Another program (a virus scanner, an indexer) holding the file for a moment.
+    EXPECT_TRUE(result.ok) << result.reason;
+    EXPECT_EQ(readBytes(target), "new");
+#else
+    EXPECT_EQ(result.reason, "file in use");
+    EXPECT_EQ(readBytes(target), "old");
+#endif
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"decks.tvn"});
+}
+
+TEST_F(SafeFileTest, AReadOnlyPlaceKeepsTheOldFile) {
+    writeBytes(target, "old");
+#ifdef _WIN32
+    // Windows ignores a folder's read-only mark; a read-only file is what stops a save.
+    fs::permissions(target, fs::perms::all, fs::perm_options::remove);
+#else
+    fs::permissions(folder.path(),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    if (std::ofstream(folder.path() / "probe").is_open()) {
+        fs::remove(folder.path() / "probe");
+        GTEST_SKIP() << "running as root: permission bits do not stop root";
+    }
+#endif
+    const WriteResult result = writeFileSafely(utf8(target), "new");
+    EXPECT_EQ(result.reason, "access denied");
+    EXPECT_EQ(readBytes(target), "old");
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"decks.tvn"});
+}
+
+#ifdef __linux__
+// A real full disk: a small memory file system mounted for the test.
+class FullDiskTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        disk = folder.path() / "disk";
+        fs::create_directory(disk);
+        if (mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0)
+            GTEST_SKIP() << "mounting a tmpfs is not permitted here: " << std::strerror(errno);
+        mounted = true;
+    }
+    void TearDown() override {
+        if (mounted) umount2(disk.c_str(), MNT_DETACH);
+    }
+    TempFolder folder;
+    fs::path disk;
+    bool mounted = false;
+};
+
+TEST_F(FullDiskTest, ASaveThatDoesNotFitKeepsTheOldFile) {
+    const fs::path file = disk / "decks.tvn";
+    const std::string old(33480, 'o');
+    ASSERT_TRUE(writeFileSafely(file.string(), old).ok) << "the first copy fits";
+    const WriteResult result = writeFileSafely(file.string(), std::string(33480, 'n'));
+    EXPECT_EQ(result.reason, "disk full");
+    EXPECT_EQ(readBytes(file), old);
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(disk))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"decks.tvn"});
+
+    EXPECT_EQ(writeFileSafely((disk / "report.txt").string(), std::string(1 << 20, 'r')).reason,
+              "disk full");
+    EXPECT_FALSE(fs::exists(disk / "report.txt"));
+}
+#endif
+
+} // namespace
