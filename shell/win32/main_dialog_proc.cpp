@@ -1,0 +1,61 @@
+#include "shell/win32/main_dialog_proc.h"
+
+#include <commctrl.h>
+
+#include "shell/control_ids.h"
+#include "shell/main_dialog.h"
+#include "shell/win32/win32_dialog.h"
+
+HINSTANCE appInstance = GetModuleHandleW(nullptr);
+
+namespace {
+
+// The seam over the one main dialog; attached when the dialog starts.
+Win32Dialog mainDialog;
+
+Win32Dialog& seamFor(HWND dialog) {
+    if (mainDialog.handle() != dialog) mainDialog.attach(dialog);
+    return mainDialog;
+}
+
+// The frame that owns the dialog is never shown, so the dialog takes the taskbar
+// button and the program's icons itself.
+void presentAsApplicationWindow(HWND dialog) {
+    SetWindowLongPtrW(dialog, GWL_EXSTYLE,
+                      GetWindowLongPtrW(dialog, GWL_EXSTYLE) | WS_EX_APPWINDOW);
+    const auto icon = [](int id, int size) {
+        return reinterpret_cast<LPARAM>(
+            LoadImageW(appInstance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_SHARED));
+    };
+    SendMessageW(dialog, WM_SETICON, ICON_BIG, icon(IDI_CARDHOLD, GetSystemMetrics(SM_CXICON)));
+    SendMessageW(dialog, WM_SETICON, ICON_SMALL,
+                 icon(IDI_CARDHOLD_SMALL, GetSystemMetrics(SM_CXSMICON)));
+}
+
+INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        presentAsApplicationWindow(dialog);
+        onInitDialog(seamFor(dialog));
+        return TRUE;
+    case WM_COMMAND: onCommand(seamFor(dialog), LOWORD(wParam), HIWORD(wParam)); return TRUE;
+    default: return FALSE;
+    }
+}
+
+void loadCommonControls() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+} // namespace
+
+INT_PTR runMainDialog(HWND owner) {
+    loadCommonControls();
+    return DialogBoxParamW(appInstance, MAKEINTRESOURCEW(IDD_MAIN), owner, mainDialogProc, 0);
+}
+
+HWND createMainDialog(HWND owner) {
+    loadCommonControls();
+    return CreateDialogParamW(appInstance, MAKEINTRESOURCEW(IDD_MAIN), owner, mainDialogProc, 0);
+}

@@ -1,0 +1,105 @@
+#include "shell/win32/win32_dialog.h"
+
+#include "shell/control_ids.h"
+#include "shell/win32/about_box.h"
+#include "shell/win32/file_chooser.h"
+#include "shell/win32/message_boxes.h"
+
+namespace {
+
+// Room the list reserves per entry when a fill starts: a card name and its NUL.
+constexpr int BytesPerEntry = 38;
+
+} // namespace
+
+void Win32Dialog::attach(HWND dialog) {
+    dialog_ = dialog;
+    list_ = dialog ? GetDlgItem(dialog, IDC_CARD_LIST) : nullptr;
+}
+
+bool Win32Dialog::hasControl(int id) const {
+    return GetDlgItem(dialog_, id) != nullptr;
+}
+
+// Catalogue texts are Windows-1252 bytes: the ANSI functions take them as they are.
+void Win32Dialog::setText(int id, const char* text) {
+    SetDlgItemTextA(dialog_, id, text);
+}
+
+bool Win32Dialog::isChecked(int id) const {
+    return IsDlgButtonChecked(dialog_, id) == BST_CHECKED;
+}
+
+void Win32Dialog::setChecked(int id, bool checked) {
+    CheckDlgButton(dialog_, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void Win32Dialog::listClear() {
+    toList(CB_RESETCONTENT);
+}
+
+// The list is filled with drawing switched off and its storage reserved up front, so
+// a refill of all 1674 names costs one repaint.
+void Win32Dialog::listBeginFill(int expectedEntries) {
+    toList(WM_SETREDRAW, FALSE);
+    toList(CB_INITSTORAGE, static_cast<WPARAM>(expectedEntries),
+           static_cast<LPARAM>(expectedEntries) * BytesPerEntry);
+}
+
+void Win32Dialog::listAppend(const char* text) {
+    toList(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+}
+
+void Win32Dialog::listEndFill() {
+    toList(WM_SETREDRAW, TRUE);
+    RedrawWindow(list_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+// CB_SETCURSEL sends no notification, so selecting from code stays quiet.
+void Win32Dialog::listSelect(int position) {
+    toList(CB_SETCURSEL, static_cast<WPARAM>(position));
+}
+
+int Win32Dialog::listSelection() const {
+    const LRESULT selection = toList(CB_GETCURSEL);
+    return selection == CB_ERR ? -1 : static_cast<int>(selection);
+}
+
+int Win32Dialog::listSize() const {
+    const LRESULT count = toList(CB_GETCOUNT);
+    return count == CB_ERR ? 0 : static_cast<int>(count);
+}
+
+std::string Win32Dialog::listText(int position) const {
+    const LRESULT length = toList(CB_GETLBTEXTLEN, static_cast<WPARAM>(position));
+    if (length == CB_ERR) return {};
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const LRESULT copied =
+        toList(CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
+    return text;
+}
+
+void Win32Dialog::recordInitialDirectory() {
+    recordChooserDirectory();
+}
+
+bool Win32Dialog::chooseFile(ChooserMode mode, FileKind kind, std::string& path) {
+    return runFileChooser(dialog_, mode, kind, path);
+}
+
+void Win32Dialog::showMessage(const std::string& text) {
+    showMessageBox(dialog_, text);
+}
+
+Answer Win32Dialog::askQuestion(const std::string& text) {
+    return askQuestionBox(dialog_, text);
+}
+
+void Win32Dialog::showAbout() {
+    ::showAbout(dialog_);
+}
+
+void Win32Dialog::endDialog(int result) {
+    EndDialog(dialog_, result);
+}

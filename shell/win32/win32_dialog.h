@@ -1,0 +1,43 @@
+#pragma once
+// The dialog seam over a real Win32 dialog window: controls by id, the card list
+// (a simple combo box), the file choosers, message boxes and the About box.
+#include <windows.h>
+
+#include "shell/dialog.h"
+
+class Win32Dialog final : public Dialog {
+  public:
+    explicit Win32Dialog(HWND dialog = nullptr) { attach(dialog); }
+    // Points the seam at `dialog` and looks up the controls it uses most.
+    void attach(HWND dialog);
+    HWND handle() const { return dialog_; }
+
+    bool hasControl(int id) const override;
+    void setText(int id, const char* text) override;
+    bool isChecked(int id) const override;
+    void setChecked(int id, bool checked) override;
+
+    void listClear() override;
+    void listBeginFill(int expectedEntries) override;
+    void listAppend(const char* text) override;
+    void listEndFill() override;
+    void listSelect(int position) override;
+    int listSelection() const override;
+    int listSize() const override;
+    std::string listText(int position) const override;
+
+    void recordInitialDirectory() override;
+    bool chooseFile(ChooserMode mode, FileKind kind, std::string& path) override;
+    void showMessage(const std::string& text) override;
+    Answer askQuestion(const std::string& text) override;
+    void showAbout() override;
+    void endDialog(int result) override;
+
+  private:
+    LRESULT toList(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return SendMessageA(list_, message, wParam, lParam);
+    }
+
+    HWND dialog_ = nullptr;
+    HWND list_ = nullptr;
+};

@@ -1,0 +1,131 @@
+#include "tests/win32/win32_test_support.h"
+
+#include <sstream>
+
+#include "shell/control_ids.h"
+#include "shell/dialog_layout.h"
+#include "shell/main_dialog.h"
+#include "shell/win32/main_dialog_proc.h"
+#include "tests/support/memory_dialog.h"
+
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        if (condition()) return true;
+        const ULONGLONG now = GetTickCount64();
+        if (now >= deadline) return false;
+        // Wakes early for any message; otherwise looks again in 10 ms at most.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+std::string controlText(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    const int length = GetWindowTextLengthA(control);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), length + 1)));
+    return text;
+}
+
+RealMainDialog::RealMainDialog(Visibility visibility) {
+    resetProgramState();
+    dialog_ = createMainDialog(nullptr);
+    if (visibility == Visibility::Shown) {
+        ShowWindow(dialog_, SW_SHOW);
+        waitUntil([this] { return IsWindowVisible(dialog_) != FALSE; });
+    }
+}
+
+RealMainDialog::~RealMainDialog() {
+    if (IsWindow(dialog_)) DestroyWindow(dialog_);
+}
+
+void RealUser::click(int id) {
+    SendMessageW(GetDlgItem(dialog_, id), BM_CLICK, 0, 0);
+}
+
+void RealUser::select(int position) {
+    HWND list = GetDlgItem(dialog_, IDC_CARD_LIST);
+    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+    SendMessageW(dialog_, WM_COMMAND, MAKEWPARAM(IDC_CARD_LIST, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+}
+
+void RealUser::command(int id) {
+    SendMessageW(dialog_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void MemoryUser::click(int id) {
+    dialog_.click(id);
+}
+void MemoryUser::select(int position) {
+    dialog_.select(position);
+}
+void MemoryUser::command(int id) {
+    dialog_.command(id);
+}
+
+DialogSnapshot snapshotOf(HWND dialog) {
+    DialogSnapshot shot;
+    for (const ControlLayout& layout : MainDialogLayout) {
+        if (layout.id < 0 || layout.id == IDC_CARD_LIST) continue;
+        shot.texts[layout.id] = controlText(dialog, layout.id);
+        if (isCheckBox(layout.kind))
+            shot.checked[layout.id] = IsDlgButtonChecked(dialog, layout.id) == BST_CHECKED;
+    }
+    HWND list = GetDlgItem(dialog, IDC_CARD_LIST);
+    const int count = static_cast<int>(SendMessageA(list, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        const auto length = SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::string entry(static_cast<size_t>(length) + 1, '\0');
+        SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(entry.data()));
+        entry.resize(static_cast<size_t>(length));
+        shot.entries.push_back(entry);
+    }
+    shot.selection = static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0));
+    return shot;
+}
+
+DialogSnapshot snapshotOf(const MemoryDialog& dialog) {
+    DialogSnapshot shot;
+    for (const ControlLayout& layout : MainDialogLayout) {
+        if (layout.id < 0 || layout.id == IDC_CARD_LIST) continue;
+        shot.texts[layout.id] = dialog.text(layout.id);
+        if (isCheckBox(layout.kind)) shot.checked[layout.id] = dialog.isChecked(layout.id);
+    }
+    shot.entries = dialog.listEntries();
+    shot.selection = dialog.listSelection();
+    return shot;
+}
+
+std::string differences(const DialogSnapshot& real, const DialogSnapshot& memory) {
+    std::ostringstream out;
+    int shown = 0;
+    const auto note = [&](const std::string& line) {
+        if (shown++ < 12) out << line << '\n';
+    };
+    for (const auto& [id, text] : real.texts)
+        if (memory.texts.at(id) != text)
+            note("control " + std::to_string(id) + ": real \"" + text + "\", memory \"" +
+                 memory.texts.at(id) + "\"");
+    for (const auto& [id, checked] : real.checked)
+        if (memory.checked.at(id) != checked)
+            note("box " + std::to_string(id) + ": real " + (checked ? "checked" : "unchecked"));
+    if (real.entries.size() != memory.entries.size())
+        note("list: real " + std::to_string(real.entries.size()) + " entries, memory " +
+             std::to_string(memory.entries.size()));
+    for (size_t i = 0; i < real.entries.size() && i < memory.entries.size(); ++i)
+        if (real.entries[i] != memory.entries[i])
+            note("entry " + std::to_string(i) + ": real \"" + real.entries[i] + "\", memory \"" +
+                 memory.entries[i] + "\"");
+    if (real.selection != memory.selection)
+        note("selection: real " + std::to_string(real.selection) + ", memory " +
+             std::to_string(memory.selection));
+    return out.str();
+}
