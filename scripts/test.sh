@@ -32,15 +32,26 @@ cmake --build build/fuzz --target deck_file_fuzz
 
 # The Windows tests that open windows need an X display; a private Xvfb serves them.
 xvfb_pid=""
+full_disk="$root/build/i686/full-disk"
 cleanup() {
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   wineserver -k 2>/dev/null || true
+  mountpoint -q "$full_disk" 2>/dev/null && umount "$full_disk" || true
 }
 trap cleanup EXIT
 if [ -z "${DISPLAY:-}" ]; then
   display=$(bash scripts/start-xvfb.sh)
   xvfb_pid=${display#*:pid=}
   export DISPLAY=${display%%:pid=*}
+fi
+
+# A 64 KiB disk for the full-disk test under Wine, reached through Wine's Z: drive.
+mkdir -p "$full_disk"
+mountpoint -q "$full_disk" || mount -t tmpfs -o size=64k cardhold-full-disk "$full_disk" 2>/dev/null || true
+if mountpoint -q "$full_disk"; then
+  export CARDHOLD_FULL_DISK="Z:${full_disk//\//\\}"
+else
+  echo "note: no tmpfs could be mounted; the full-disk test under Wine will be skipped"
 fi
 
 failed=0
