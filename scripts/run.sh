@@ -8,7 +8,7 @@
 #   scripts/run.sh --all         also builds the 64-bit Windows and native builds
 #
 # Installs what it needs first (scripts/setup.sh). Builds go to build/i686,
-# build/x86_64 and build/native.
+# build/x86_64 and build/linux, as the test script does.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -35,14 +35,14 @@ configure() { # build-dir [cmake options...]
 
 build="$root/build/i686"
 configure "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686-w64-mingw32.cmake" \
-  -DCARDHOLD_BENCHMARKS=OFF
+  -DCMAKE_BUILD_TYPE=Release -DCARDHOLD_BENCHMARKS=OFF
 cmake --build "$build" --target cardhold cardhold_window_tool
 if [ "$all" = 1 ]; then
   configure "$root/build/x86_64" \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-w64-mingw32.cmake" -DCARDHOLD_BENCHMARKS=OFF
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-w64-mingw32.cmake" -DCMAKE_BUILD_TYPE=Release -DCARDHOLD_TESTS=OFF
   cmake --build "$root/build/x86_64"
-  configure "$root/build/native"
-  cmake --build "$root/build/native"
+  configure "$root/build/linux" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake --build "$root/build/linux"
 fi
 
 exe="$build/shell/win32/cardhold.exe"

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "shell/win32/utf8.h"
+
 #include <algorithm>
 
 namespace {
@@ -57,19 +59,6 @@ std::string reasonFor(DWORD error, bool writing) {
 
 bool isBriefSharingError(DWORD error) {
     return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
-}
-
-// Strict: a path that is not valid UTF-8 is refused rather than guessed at.
-bool widen(const std::string& utf8, std::wstring& wide) {
-    wide.clear();
-    if (utf8.empty()) return true;
-    const int size = static_cast<int>(utf8.size());
-    const int length =
-        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, nullptr, 0);
-    if (length <= 0) return false;
-    wide.resize(static_cast<std::size_t>(length));
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, wide.data(), length);
-    return true;
 }
 
 // A new, empty file in the target's folder, under a name nobody else holds.
@@ -149,7 +138,7 @@ WriteResult failed(DWORD error) {
 
 WriteResult writeFileSafely(const std::string& path, std::string_view bytes) {
     std::wstring target;
-    if (!widen(path, target)) return WriteResult{false, "invalid name"};
+    if (!widenStrict(path, target)) return WriteResult{false, "invalid name"};
     const DWORD attributes = GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return WriteResult{false, "not a file"};
@@ -212,7 +201,7 @@ bool readAll(HANDLE file, uint64_t limit, ReadResult& result) {
 ReadResult readFileBytes(const std::string& path, uint64_t limit) {
     ReadResult result;
     std::wstring wide;
-    if (!widen(path, wide)) {
+    if (!widenStrict(path, wide)) {
         result.reason = "invalid name";
         return result;
     }

@@ -3,5 +3,8 @@
 // the wide Windows functions take.
 #include <string>
 
+// Strict: false when `utf8` is not valid UTF-8, so a path is refused, not guessed at.
+bool widenStrict(const std::string& utf8, std::wstring& wide);
+// Lenient, for texts shown to the user: invalid bytes become replacement characters.
 std::wstring widen(const std::string& utf8);
 std::string narrow(const wchar_t* utf16);
