@@ -1,7 +1,8 @@
 # The catalogue's tests: the compiled table against its rules, and the committed table
 # against what tools/gen_catalogue.py produces. Included from tests/CMakeLists.txt.
 
-add_executable(catalogue_test catalogue_test.cpp)
+add_executable(catalogue_test catalogue_fields_test.cpp catalogue_order_test.cpp
+                              catalogue_counts_test.cpp)
 target_link_libraries(catalogue_test PRIVATE cardhold_core GTest::gtest_main)
 add_test(NAME catalogue_test COMMAND catalogue_test)
 
