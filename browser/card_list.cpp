@@ -4,8 +4,8 @@
 
 #include "browser/card_panel.h"
 #include "browser/filters.h"
-#include "shell/control_ids.h"
-#include "shell/dialog.h"
+#include "ui/control_ids.h"
+#include "ui/dialog.h"
 #include "store/deck_set.h"
 
 int listCount = 0;

@@ -8,8 +8,8 @@
 #include "browser/filters.h"
 #include "catalogue/card_record.h"
 #include "catalogue/name_tables.h"
-#include "shell/control_ids.h"
-#include "shell/dialog.h"
+#include "ui/control_ids.h"
+#include "ui/dialog.h"
 #include "store/deck_set.h"
 
 char nameBuffer[256];

@@ -2,8 +2,8 @@
 
 #include "browser/card_list.h"
 #include "catalogue/card_record.h"
-#include "shell/control_ids.h"
-#include "shell/dialog.h"
+#include "ui/control_ids.h"
+#include "ui/dialog.h"
 #include "store/deck_set.h"
 
 FilterState filterState = {AllSets, AllTypes, AllRarities, 0};

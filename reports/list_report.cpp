@@ -6,7 +6,7 @@
 #include "catalogue/card_record.h"
 #include "catalogue/name_tables.h"
 #include "reports/deck_report.h"
-#include "shell/dialog.h"
+#include "ui/dialog.h"
 
 void appendListEntry(std::string& out, const std::string& entryText, const CardRecord& record) {
     out += entryText;

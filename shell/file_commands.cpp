@@ -5,8 +5,9 @@
 #include "browser/card_panel.h"
 #include "reports/deck_report.h"
 #include "reports/list_report.h"
-#include "shell/dialog.h"
-#include "shell/safe_file.h"
+#include "ui/dialog.h"
+#include "files/deck_file_reader.h"
+#include "files/safe_file.h"
 #include "store/deck_file.h"
 #include "store/deck_set.h"
 #include "store/unsaved_changes.h"
@@ -31,13 +32,11 @@ void loadDeckFile(Dialog& dialog) {
     if (dialog.chooseFile(ChooserMode::Open, FileKind::Deck, path)) {
         // The whole file is read and checked before any count changes, so a bad file
         // leaves every deck as it was.
-        const ReadResult file = readDeckFileBytes(path);
-        if (!file.ok) {
-            reportFailure(dialog, "load", path, file.reason);
-        } else {
-            decodeDeckFile(file.bytes, deckSet);
+        std::string reason;
+        if (readDeckFile(path, deckSet, reason))
             markDecksSaved();
-        }
+        else
+            reportFailure(dialog, "load", path, reason);
     }
     refreshPanel(dialog, dialog.listSelection());
 }

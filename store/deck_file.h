@@ -15,6 +15,12 @@ constexpr std::size_t DeckFileSize = DeckCount * DeckFileDeckBytes; // 33480
 // The file image of `decks`: always DeckFileSize bytes.
 std::string encodeDeckFile(const DeckSet& decks);
 
-// Fills `decks` from a file image. Anything but exactly DeckFileSize bytes is refused
-// and leaves `decks` untouched. Every count is accepted as read, in or out of 0..255.
-bool decodeDeckFile(std::string_view bytes, DeckSet& decks);
+// Fills `decks` from a file image, or refuses it and leaves `decks` untouched. The
+// program never writes a count outside 0..255, so a file holding one is damaged or
+// is not a deck file. On refusal the reason, in words for a message, goes to `reason`:
+// "wrong size (N bytes, expected 33480)" or "deck D, card ID: count V" for the first
+// bad count (D is 1..5).
+bool decodeDeckFile(std::string_view bytes, DeckSet& decks, std::string* reason = nullptr);
+
+// The refusal of a file of `size` bytes, in the words decodeDeckFile uses.
+std::string wrongDeckFileSize(unsigned long long size);

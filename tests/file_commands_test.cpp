@@ -10,9 +10,9 @@
 #include "browser/card_list.h"
 #include "reports/deck_report.h"
 #include "reports/list_report.h"
-#include "shell/control_ids.h"
+#include "ui/control_ids.h"
 #include "shell/main_dialog.h"
-#include "shell/safe_file.h"
+#include "files/safe_file.h"
 #include "store/deck_file.h"
 #include "store/deck_set.h"
 #include "store/unsaved_changes.h"
@@ -80,7 +80,7 @@ TEST_F(FileCommandsTest, SaveWritesTheDeckFileBytes) {
 TEST_F(FileCommandsTest, SaveThenLoadRestoresAllFiveDecks) {
     for (int deck = 0; deck < DeckCount; ++deck)
         for (int card = 0; card < CardCount; card += 7 + deck)
-            deckSet.decks[deck].counts[card] = card * 37 - 20000; // far outside 0..255
+            deckSet.decks[deck].counts[card] = (card * 37 + deck) % 256;
     const DeckSet saved = deckSet;
     ASSERT_TRUE(save(pathOf("decks.tvn")));
     resetStore();
@@ -90,17 +90,30 @@ TEST_F(FileCommandsTest, SaveThenLoadRestoresAllFiveDecks) {
 }
 
 TEST_F(FileCommandsTest, LoadReplacesEveryCountAndRefreshesThePanel) {
-    addCopies(2, 1);
+    addCopies(2, 2);
     dialog.select(1);
-    writeBytes(folder / "ff.tvn", std::string(33480, '\xFF'));
-    load(pathOf("ff.tvn"));
+    std::string ones(33480, '\0');
+    for (std::size_t at = 0; at < ones.size(); at += 4)
+        ones[at] = 1;
+    writeBytes(folder / "ones.tvn", ones);
+    load(pathOf("ones.tvn"));
     for (const StoreDeck& deck : deckSet.decks)
         for (int32_t count : deck.counts)
-            ASSERT_EQ(count, -1);
-    EXPECT_EQ(dialog.text(IDC_PANEL_TOTAL), "Store Deck 1 total -1674 Cards");
+            ASSERT_EQ(count, 1);
+    EXPECT_EQ(dialog.text(IDC_PANEL_TOTAL), "Store Deck 1 total 1674 Cards");
     EXPECT_EQ(dialog.text(IDC_PANEL_COMPLETE), "Deck  1 is 100 % Complete.");
     EXPECT_EQ(selectedCard, 1) << "the panel shows the list's selection";
     EXPECT_FALSE(decksChangedSinceSave());
+}
+
+TEST_F(FileCommandsTest, LoadRefusesACountOutside0To255AndChangesNothing) {
+    addCopies(2, 1);
+    writeBytes(folder / "ff.tvn", std::string(33480, '\xFF'));
+    load(pathOf("ff.tvn"));
+    EXPECT_EQ(lastEvent(), "message \"Could not load " + pathOf("ff.tvn") + ": deck 1, card " +
+                               CardCatalogue[0].cardId + ": count -1.\"");
+    EXPECT_EQ(deckSet.decks[0].counts[2], 1);
+    EXPECT_EQ(deckSet.decks[1].counts[0], 0);
 }
 
 TEST_F(FileCommandsTest, LoadLeavesTheListAsBuilt) {

@@ -9,7 +9,7 @@
 #include "browser/filters.h"
 #include "catalogue/card_record.h"
 #include "catalogue/name_tables.h"
-#include "shell/control_ids.h"
+#include "ui/control_ids.h"
 #include "shell/main_dialog.h"
 #include "store/deck_set.h"
 #include "tests/support/memory_dialog.h"

@@ -1,4 +1,6 @@
-#include "shell/safe_file.h"
+#include "files/deck_file_reader.h"
+#include "files/safe_file.h"
+#include "store/deck_file.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -95,19 +97,30 @@ TEST_F(SafeFileTest, ReadsWholeFilesAndNamesWhatStopsThem) {
     EXPECT_EQ(read.reason, "input/output error");
 }
 
-TEST_F(SafeFileTest, DeckFilesMustHoldExactly33480Bytes) {
+TEST_F(SafeFileTest, DeckFilesMustHoldExactly33480BytesOfCountsIn0To255) {
+    DeckSet decks{};
+    decks.decks[2].counts[7] = 9;
+    std::string reason;
     for (std::size_t size : {0u, 10u, 33479u, 33481u}) {
         writeBytes(target, std::string(size, '\1'));
-        const ReadResult read = readDeckFileBytes(utf8(target));
-        EXPECT_FALSE(read.ok);
-        EXPECT_EQ(read.reason, "wrong size (" + std::to_string(size) + " bytes, expected 33480)");
-        EXPECT_EQ(read.bytes, "");
+        EXPECT_FALSE(readDeckFile(utf8(target), decks, reason));
+        EXPECT_EQ(reason, "wrong size (" + std::to_string(size) + " bytes, expected 33480)");
     }
-    writeBytes(target, std::string(33480, '\2'));
-    const ReadResult read = readDeckFileBytes(utf8(target));
-    EXPECT_TRUE(read.ok);
-    EXPECT_EQ(read.bytes, std::string(33480, '\2'));
-    EXPECT_EQ(readDeckFileBytes(utf8(folder.path() / "absent.tvn")).reason, "file not found");
+    std::string bytes(33480, '\0');
+    bytes[6696 * 3 + 4 * 2] = '\x80'; // deck 4, card 2: 128 is a count
+    bytes[6696 * 4 + 4 * 1 + 1] = 1;  // deck 5, card 1: 256 is not
+    writeBytes(target, bytes);
+    EXPECT_FALSE(readDeckFile(utf8(target), decks, reason));
+    EXPECT_EQ(reason, std::string("deck 5, card ") + CardCatalogue[1].cardId + ": count 256");
+    EXPECT_EQ(decks.decks[2].counts[7], 9) << "a refused file changes no count";
+
+    bytes[6696 * 4 + 4 * 1 + 1] = 0;
+    writeBytes(target, bytes);
+    ASSERT_TRUE(readDeckFile(utf8(target), decks, reason));
+    EXPECT_EQ(decks.decks[3].counts[2], 128);
+    EXPECT_EQ(decks.decks[2].counts[7], 0);
+    EXPECT_FALSE(readDeckFile(utf8(folder.path() / "absent.tvn"), decks, reason));
+    EXPECT_EQ(reason, "file not found");
 }
 
 struct FaultCase {

@@ -1,6 +1,6 @@
 #include "shell/win32/about_box.h"
 
-#include "shell/control_ids.h"
+#include "ui/control_ids.h"
 #include "shell/win32/main_dialog_proc.h"
 
 namespace {

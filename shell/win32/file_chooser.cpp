@@ -1,6 +1,6 @@
 #include "shell/win32/file_chooser.h"
 
-#include "shell/win32/utf8.h"
+#include "files/win32/utf8.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "shell/dialog.h"
+#include "ui/dialog.h"
 
 // Remembers the current working directory as every later chooser's start folder.
 void recordChooserDirectory();

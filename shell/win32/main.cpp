@@ -2,7 +2,7 @@
 // creation runs the main dialog, the program's whole life, and then destroys it.
 #include <windows.h>
 
-#include "shell/control_ids.h"
+#include "ui/control_ids.h"
 #include "shell/win32/main_dialog_proc.h"
 
 namespace {

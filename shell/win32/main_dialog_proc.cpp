@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "shell/control_ids.h"
+#include "ui/control_ids.h"
 #include "shell/main_dialog.h"
 #include "shell/win32/win32_dialog.h"
 

@@ -1,6 +1,6 @@
 #include "shell/win32/message_boxes.h"
 
-#include "shell/win32/utf8.h"
+#include "files/win32/utf8.h"
 
 namespace {
 

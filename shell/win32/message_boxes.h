@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "shell/dialog.h"
+#include "ui/dialog.h"
 
 // Called with the box's owner, text, caption and MB_ flags; returns the button id
 // (IDOK, IDYES, IDNO, IDCANCEL) the user would have pressed.

@@ -1,6 +1,6 @@
 #include "shell/win32/win32_dialog.h"
 
-#include "shell/control_ids.h"
+#include "ui/control_ids.h"
 #include "shell/win32/about_box.h"
 #include "shell/win32/file_chooser.h"
 #include "shell/win32/message_boxes.h"

@@ -3,7 +3,7 @@
 // (a simple combo box), the file choosers, message boxes and the About box.
 #include <windows.h>
 
-#include "shell/dialog.h"
+#include "ui/dialog.h"
 
 class Win32Dialog final : public Dialog {
   public:

@@ -2,7 +2,7 @@
 // against the in-memory dialog.
 #include <benchmark/benchmark.h>
 
-#include "shell/control_ids.h"
+#include "ui/control_ids.h"
 #include "shell/main_dialog.h"
 #include "tests/support/memory_dialog.h"
 

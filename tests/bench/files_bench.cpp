@@ -6,7 +6,8 @@
 #include <random>
 
 #include "reports/deck_report.h"
-#include "shell/safe_file.h"
+#include "files/deck_file_reader.h"
+#include "files/safe_file.h"
 #include "store/deck_file.h"
 #include "store/deck_set.h"
 #include "tests/support/temp_folder.h"
@@ -58,8 +59,8 @@ void BM_LoadDeckFile(benchmark::State& state) {
     writeFileSafely(path, encodeDeckFile(deckSet));
     DeckSet decks;
     for (auto _ : state) {
-        const ReadResult file = readDeckFileBytes(path);
-        if (!file.ok || !decodeDeckFile(file.bytes, decks)) state.SkipWithError("load failed");
+        std::string reason;
+        if (!readDeckFile(path, decks, reason)) state.SkipWithError(reason.c_str());
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * DeckFileSize));

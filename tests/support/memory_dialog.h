@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/dialog.h"
-#include "shell/dialog_layout.h"
+#include "ui/dialog.h"
+#include "ui/dialog_layout.h"
 
 class MemoryDialog : public Dialog {
   public:

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "shell/control_ids.h"
+#include "ui/control_ids.h"
 #include "shell/win32/message_boxes.h"
 #include "shell/win32/win32_dialog.h"
 #include "tests/win32/modal_watcher.h"

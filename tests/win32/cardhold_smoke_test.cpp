@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "shell/control_ids.h"
+#include "ui/control_ids.h"
 #include "tests/win32/process_windows.h"
 
 namespace {

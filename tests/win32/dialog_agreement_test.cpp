@@ -7,7 +7,7 @@
 #include <string>
 
 #include "catalogue/card_record.h"
-#include "shell/control_ids.h"
+#include "ui/control_ids.h"
 #include "shell/main_dialog.h"
 #include "tests/support/memory_dialog.h"
 #include "tests/win32/win32_test_support.h"

@@ -11,10 +11,10 @@
 #include <windows.h>
 #include <dlgs.h>
 
-#include "shell/control_ids.h"
+#include "ui/control_ids.h"
 #include "shell/win32/file_chooser.h"
 #include "shell/win32/message_boxes.h"
-#include "shell/win32/utf8.h"
+#include "files/win32/utf8.h"
 #include "shell/win32/win32_dialog.h"
 #include "tests/win32/modal_watcher.h"
 #include "tests/win32/win32_test_support.h"

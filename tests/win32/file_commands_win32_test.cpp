@@ -12,10 +12,10 @@
 
 #include "catalogue/card_record.h"
 #include "reports/deck_report.h"
-#include "shell/control_ids.h"
+#include "ui/control_ids.h"
 #include "shell/win32/file_chooser.h"
 #include "shell/win32/message_boxes.h"
-#include "shell/win32/utf8.h"
+#include "files/win32/utf8.h"
 #include "store/deck_set.h"
 #include "tests/win32/win32_test_support.h"
 

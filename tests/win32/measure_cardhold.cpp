@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "shell/control_ids.h"
+#include "ui/control_ids.h"
 #include "tests/win32/process_windows.h"
 
 namespace {

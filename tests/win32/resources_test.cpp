@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "shell/control_ids.h"
+#include "ui/control_ids.h"
 #include "shell/win32/main_dialog_proc.h"
 #include "tests/win32/win32_test_support.h"
 

@@ -2,8 +2,8 @@
 
 #include <sstream>
 
-#include "shell/control_ids.h"
-#include "shell/dialog_layout.h"
+#include "ui/control_ids.h"
+#include "ui/dialog_layout.h"
 #include "shell/main_dialog.h"
 #include "shell/win32/main_dialog_proc.h"
 #include "tests/support/memory_dialog.h"

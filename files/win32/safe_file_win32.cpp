@@ -1,10 +1,10 @@
 // The safe file writer and reader on Windows, with wide paths throughout so that
 // folder and file names outside the ANSI code page work.
-#include "shell/safe_file.h"
+#include "files/safe_file.h"
 
 #include <windows.h>
 
-#include "shell/win32/utf8.h"
+#include "files/win32/utf8.h"
 
 #include <algorithm>
 

@@ -12,8 +12,6 @@
 #include <string>
 #include <string_view>
 
-#include "store/deck_file.h"
-
 struct WriteResult {
     bool ok = false;
     std::string reason; // empty when ok
@@ -39,19 +37,6 @@ inline void refuseAsTooLarge(ReadResult& result, uint64_t size, uint64_t limit) 
     result.tooLarge = true;
     result.reason =
         "too large (" + std::to_string(size) + " bytes, at most " + std::to_string(limit) + ")";
-}
-
-// A deck file's bytes, refused unless the file is exactly DeckFileSize bytes.
-inline ReadResult readDeckFileBytes(const std::string& path) {
-    ReadResult result = readFileBytes(path, DeckFileSize);
-    if (!result.ok && !result.tooLarge) return result;
-    if (result.fileSize != DeckFileSize) {
-        result.ok = false;
-        result.bytes.clear();
-        result.reason = "wrong size (" + std::to_string(result.fileSize) + " bytes, expected " +
-                        std::to_string(DeckFileSize) + ")";
-    }
-    return result;
 }
 
 // Fault injection for tests: the chosen step fails with the chosen error, as if the

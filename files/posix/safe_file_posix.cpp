@@ -1,5 +1,5 @@
 // The safe file writer and reader on POSIX systems.
-#include "shell/safe_file.h"
+#include "files/safe_file.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "shell/dialog_layout.h"
+#include "ui/dialog_layout.h"
 
 const ControlLayout MainDialogLayout[MainDialogControlCount] = {
     {2000, ControlKind::SimpleComboBox, "", 18, 151, 132, 172},

@@ -1,4 +1,4 @@
-#include "shell/win32/utf8.h"
+#include "files/win32/utf8.h"
 
 #include <windows.h>
 
