@@ -24,45 +24,56 @@ done
 [ -n "${DISPLAY:-}" ] || screenshot=1
 
 bash "$root/scripts/setup.sh"
-export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-cardhold}"
-export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+. "$root/scripts/wine-env.sh"
 
 configure() { # build-dir [cmake options...]
   local dir=$1; shift
   [ -f "$dir/build.ninja" ] || cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
 }
+windows_build() { # arch targets...
+  local arch=$1; shift
+  local tests=OFF
+  [ "$arch" = "$CARDHOLD_WINDOWS_ARCH" ] && tests=ON
+  configure "$root/build/$arch" -DCMAKE_BUILD_TYPE=Release -DCARDHOLD_BENCHMARKS=OFF -DCARDHOLD_TESTS=$tests \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake"
+  cmake --build "$root/build/$arch" ${1:+--target "$@"}
+}
 
-build="$root/build/i686"
-configure "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686-w64-mingw32.cmake" \
-  -DCMAKE_BUILD_TYPE=Release -DCARDHOLD_BENCHMARKS=OFF
-cmake --build "$build" --target cardhold cardhold_window_tool
+# The product is the 32-bit build; Wine runs whichever build this machine can run.
+windows_build i686 cardhold
+build="$root/build/$CARDHOLD_WINDOWS_ARCH"
+if [ "$CARDHOLD_WINDOWS_ARCH" != i686 ]; then
+  echo "note: this machine runs no 32-bit programs; Wine runs the 64-bit build" >&2
+  windows_build "$CARDHOLD_WINDOWS_ARCH" cardhold cardhold_window_tool
+else
+  windows_build i686 cardhold_window_tool
+fi
 if [ "$all" = 1 ]; then
-  configure "$root/build/x86_64" \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-w64-mingw32.cmake" -DCMAKE_BUILD_TYPE=Release -DCARDHOLD_TESTS=OFF
-  cmake --build "$root/build/x86_64"
+  windows_build x86_64
   configure "$root/build/linux" -DCMAKE_BUILD_TYPE=RelWithDebInfo
   cmake --build "$root/build/linux"
 fi
 
 exe="$build/shell/win32/cardhold.exe"
 if [ "$screenshot" = 0 ]; then
-  exec wine "$exe"
+  exec "$CARDHOLD_WINE" "$exe"
 fi
 
 # --- No display of our own: a private Xvfb, Wine's virtual desktop (so that the
-# caption is drawn), one screenshot, and a clean close.
-number=90
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
-export DISPLAY=":$number"
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+# caption is drawn), one screenshot, and a clean close. Everything started here is
+# ended on the way out, on success, failure or Ctrl-C.
 stop=$(mktemp -u /tmp/cardhold-stop.XXXXXX)
+xvfb=""
 cleanup() {
   rm -f "$stop" "$stop.exit"
-  kill "$xvfb" 2>/dev/null || true
+  "$CARDHOLD_WINESERVER" -k 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
 }
 trap cleanup EXIT
+trap 'exit 130' INT TERM
+display=$(bash "$root/scripts/start-xvfb.sh")
+xvfb=${display#*:pid=}
+export DISPLAY=${display%%:pid=*}
 
 # Bounded waits: each polls a condition every 0.1 s.
 wait_until() { # tries command...
@@ -73,11 +84,9 @@ wait_until() { # tries command...
   done
   return 1
 }
-display_up() { xwininfo -root >/dev/null 2>&1; }
-wait_until 100 display_up || { echo "run: Xvfb did not start" >&2; exit 1; }
 
 tool="$build/tests/win32/cardhold_window_tool.exe"
-wine explorer /desktop=cardhold,1100x760 "$tool" run "$exe" "$stop" >/dev/null 2>&1 &
+"$CARDHOLD_WINE" explorer /desktop=cardhold,1100x760 "$tool" run "$exe" "$stop" >/dev/null 2>&1 &
 
 # The dialog's X window inside the virtual desktop: "WxH+X+Y  +absX+absY".
 dialog_geometry() {

@@ -13,7 +13,7 @@ need_root() {
 SUDO=$(need_root)
 
 packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev python3
-          mingw-w64 wine wine32 xvfb x11-utils imagemagick)
+          mingw-w64 wine wine32 wine64 xvfb x11-utils imagemagick)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -29,11 +29,9 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # One Wine prefix, created before any test runs so parallel tests never race to make it.
-export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-cardhold}"
-export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+. "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "setup: creating Wine prefix $WINEPREFIX"
-  wineboot --init >/dev/null 2>&1 || true
-  wineserver -w || true
+  "$CARDHOLD_WINE" wineboot --init >/dev/null 2>&1 || true
+  "$CARDHOLD_WINESERVER" -w || true
 fi
