@@ -1,0 +1,65 @@
+#include "cli/cli.h"
+
+#include <span>
+
+#include "cli/command.h"
+
+#ifndef CARDHOLD_VERSION
+#define CARDHOLD_VERSION "unknown"
+#endif
+
+namespace {
+
+const CliCommand* const Commands[] = {&ExportCsvCommand, &ImportCsvCommand, &StatsCommand,
+                                      &DiffCommand};
+
+std::string programHelp() {
+    std::string help = "Usage: cardhold-cli COMMAND ARGUMENTS...\n"
+                       "Cardhold's deck files outside the window: CSV export and import, "
+                       "per-set completion,\ncomparing deck files.\n\nCommands:\n";
+    for (const CliCommand* command : Commands) {
+        help += "  ";
+        help += command->summary;
+        help += '\n';
+    }
+    help += "\nRun 'cardhold-cli COMMAND --help' for one command, 'cardhold-cli --version' for "
+            "the version.\nExit status: 0 done, 1 diff found differences, 2 a usage error or "
+            "an input\nthat cannot be read (the message on standard error).\n";
+    return help;
+}
+
+int runCommand(const CliCommand& command, std::span<const std::string> args, CliOutput& io) {
+    Arguments parsed;
+    std::string error;
+    if (!parseArguments(args, command.options, parsed, error))
+        return usageError(io, command.name, error);
+    if (parsed.help) {
+        io.out += command.help;
+        return ExitSuccess;
+    }
+    if (parsed.positional.size() != command.fileCount)
+        return usageError(io, command.name, "wrong number of files");
+    return command.run(parsed, io);
+}
+
+} // namespace
+
+int runCli(const std::vector<std::string>& args, CliOutput& io) {
+    if (args.empty()) {
+        io.err += programHelp();
+        return ExitFailure;
+    }
+    const std::string& first = args.front();
+    if (first == "--help") {
+        io.out += programHelp();
+        return ExitSuccess;
+    }
+    if (first == "--version") {
+        io.out += "cardhold-cli " CARDHOLD_VERSION "\n";
+        return ExitSuccess;
+    }
+    for (const CliCommand* command : Commands)
+        if (command->name == first) return runCommand(*command, std::span(args).subspan(1), io);
+    return failure(io, "cardhold-cli: unknown command '" + first +
+                           "'\nRun 'cardhold-cli --help' for the commands.");
+}

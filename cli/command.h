@@ -1,0 +1,40 @@
+#pragma once
+// What every command is: its name, its help, the options it takes and how many
+// files it names, and the function that runs it once its arguments are checked.
+// Also the few things the commands share: usage errors and reading a deck file.
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "cli/arguments.h"
+#include "cli/cli.h"
+
+struct DeckSet;
+
+struct CliCommand {
+    std::string_view name;
+    std::string_view summary; // one line for the program's help
+    std::string_view help;    // the command's --help, usage line first
+    std::span<const OptionSpec> options;
+    std::size_t fileCount; // positional arguments, exactly
+    int (*run)(const Arguments& args, CliOutput& io);
+};
+
+extern const CliCommand ExportCsvCommand;
+extern const CliCommand ImportCsvCommand;
+extern const CliCommand StatsCommand;
+extern const CliCommand DiffCommand;
+
+// "cardhold-cli COMMAND: MESSAGE" and where to find the command's usage; ExitFailure.
+int usageError(CliOutput& io, std::string_view command, std::string_view message);
+
+// Any other failure: the message on its own line; ExitFailure.
+int failure(CliOutput& io, std::string_view message);
+
+// Reads a deck file as the window does, or says "Could not load PATH: REASON.".
+bool loadDeckArgument(const std::string& path, DeckSet& decks, CliOutput& io);
+
+// The --deck option of a command: -1 for every deck when absent, else 0..4; -2 (and
+// the usage error written) when it is not 1..5.
+int deckOption(const Arguments& args, CliOutput& io, std::string_view command);
