@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Runs the built cardhold-cli (the arguments: the program, after the command that
+# starts it, if any) in a folder whose name and files hold non-ASCII letters, with
+# its output redirected: the round trip, the names as UTF-8 bytes, the statuses.
+set -u
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" && mkdir "Sammlung Zoë" && cd "Sammlung Zoë" || exit 1
+failed=0
+check() { # description, then the test command
+  local what=$1; shift
+  if ! "$@"; then echo "FAILED: $what" >&2; failed=1; fi
+}
+
+printf 'id,deck1,deck3\r\nHM270,3,1\r\nSR064,1,0\r\n' >"kärtchen.csv"
+"$@" import-csv "kärtchen.csv" -o "décks.tvn"
+check "import-csv exits 0 and writes 33480 bytes" test "$(stat -c %s décks.tvn 2>/dev/null)" = 33480
+
+"$@" export-csv "décks.tvn" >"export.csv"
+check "redirected output is UTF-8 with its byte-order mark" \
+  test "$(head -c 3 export.csv | od -An -tx1 | tr -d ' ')" = efbbbf
+check "accented names as UTF-8 bytes, CR LF" \
+  grep -qa $'^HM270,Alderdale,Hollowmere,Region,Common,C,Neutral,Andrés Lindqvist,3,0,1,0,0\r$' export.csv
+
+"$@" import-csv export.csv -o "zurück.tvn"
+check "export then import is byte-identical" cmp -s "décks.tvn" "zurück.tvn"
+
+"$@" diff "décks.tvn" "zurück.tvn" >diff.txt
+check "diff of equal files exits 0" test $? = 0
+"$@" import-csv "kärtchen.csv" -o "ändern.tvn" --onto "décks.tvn" --deck 2 2>/dev/null
+check "--deck with no count column is refused, nothing written" test ! -e "ändern.tvn"
+printf 'ID;Count\nSR064;7\n' >"ändern.csv"
+"$@" import-csv "ändern.csv" -o "ändern.tvn" --onto "décks.tvn" --deck 2
+"$@" diff "décks.tvn" "ändern.tvn" >diff.txt
+check "diff of different files exits 1" test $? = 1
+check "diff names the card" grep -qa $'^deck2 SR064 Alderhall-folk: 0 -> 7\r\\?$' diff.txt
+
+"$@" stats "décks.tvn" --deck 1 >stats.txt
+check "stats" grep -qa '^Deck 1: 4 copies, 2 distinct cards, 0 % complete' stats.txt
+"$@" stats "fehlt-ö.tvn" 2>err.txt
+check "a missing file exits 2" test $? = 2
+check "the message names the file" grep -qa '^Could not load fehlt-ö.tvn: file not found.' err.txt
+exit $failed
