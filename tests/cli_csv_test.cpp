@@ -88,23 +88,25 @@ TEST(CliImport, EveryKindOfErrorIsListedByLineAndNothingIsWritten) {
     const std::string out = folder.file("out.tvn");
     writeBytes(out, "old bytes");
     writeBytes(csv, "id,deck1,deck2\r\n"
-                    "GW158,1,2\r\n"
+                    "GW158,1,2,\"a note over\r\ntwo lines\"\r\n"
                     "ZZ999,1,1\r\n"
                     "GW158,x,256\r\n"
                     "HM107,-1,1.5\r\n"
                     "\"EK\"176,1,1\r\n"
+                    "EK1\"76,1,1\r\n"
                     "HM270,\"3\r\n"
                     "\r\n");
     clitest::Run run = cli({"import-csv", csv, "-o", out});
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, csv + ":3: unknown card id \"ZZ999\"\n" + csv +
-                           ":4: card GW158 again, first on line 2\n" + csv +
-                           ":4: deck 1: count \"x\" is not a whole number in 0..255\n" + csv +
-                           ":4: deck 2: count \"256\" is not a whole number in 0..255\n" + csv +
-                           ":5: deck 1: count \"-1\" is not a whole number in 0..255\n" + csv +
-                           ":5: deck 2: count \"1.5\" is not a whole number in 0..255\n" + csv +
-                           ":6: broken quote: text after the closing quote\n" + csv +
-                           ":7: broken quote: the quoted field never ends\n");
+    EXPECT_EQ(run.err, csv + ":4: unknown card id \"ZZ999\"\n" + csv +
+                           ":5: card GW158 again, first on line 2\n" + csv +
+                           ":5: deck 1: count \"x\" is not a whole number in 0..255\n" + csv +
+                           ":5: deck 2: count \"256\" is not a whole number in 0..255\n" + csv +
+                           ":6: deck 1: count \"-1\" is not a whole number in 0..255\n" + csv +
+                           ":6: deck 2: count \"1.5\" is not a whole number in 0..255\n" + csv +
+                           ":7: broken quote: text after the closing quote\n" + csv +
+                           ":8: broken quote: a quote inside an unquoted field\n" + csv +
+                           ":9: broken quote: the quoted field never ends\n");
     EXPECT_EQ(readBytes(out), "old bytes");
 
     writeBytes(csv, "name,deck1\r\nx,1\r\n");
