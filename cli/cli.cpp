@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include <exception>
 #include <span>
 
 #include "cli/command.h"
@@ -42,9 +43,7 @@ int runCommand(const CliCommand& command, std::span<const std::string> args, Cli
     return command.run(parsed, io);
 }
 
-} // namespace
-
-int runCli(const std::vector<std::string>& args, CliOutput& io) {
+int runCliCommand(const std::vector<std::string>& args, CliOutput& io) {
     if (args.empty()) {
         io.err += programHelp();
         return ExitFailure;
@@ -62,4 +61,15 @@ int runCli(const std::vector<std::string>& args, CliOutput& io) {
         if (command->name == first) return runCommand(*command, std::span(args).subspan(1), io);
     return failure(io, "cardhold-cli: unknown command '" + first +
                            "'\nRun 'cardhold-cli --help' for the commands.");
+}
+
+} // namespace
+
+int runCli(const std::vector<std::string>& args, CliOutput& io) {
+    try {
+        return runCliCommand(args, io);
+    } catch (const std::exception& error) { // out of memory, in practice
+        io.err += std::string("cardhold-cli: ") + error.what() + "\n";
+        return ExitFailure;
+    }
 }

@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <exception>
 
 #include "cli/cli.h"
 
@@ -19,13 +18,7 @@ bool writeAll(std::FILE* stream, const std::string& bytes) {
 
 int main(int argc, char** argv) {
     CliOutput io;
-    int status = ExitFailure;
-    try {
-        status = runCli(std::vector<std::string>(argv + 1, argv + argc), io);
-    } catch (const std::exception& error) {
-        io.err += std::string("cardhold-cli: ") + error.what() + "\n";
-        status = ExitFailure;
-    }
+    int status = runCli(std::vector<std::string>(argv + 1, argv + argc), io);
     if (!writeAll(stdout, io.out)) {
         io.err +=
             std::string("cardhold-cli: could not write the output: ") + std::strerror(errno) + "\n";

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <exception>
 
 #include "cli/cli.h"
 #include "files/win32/utf8.h"
@@ -49,17 +48,11 @@ bool writeAll(DWORD which, std::FILE* stream, const std::string& utf8) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.push_back(narrow(argv[i]));
     CliOutput io;
-    int status = ExitFailure;
-    try {
-        std::vector<std::string> args;
-        for (int i = 1; i < argc; ++i)
-            args.push_back(narrow(argv[i]));
-        status = runCli(args, io);
-    } catch (const std::exception& error) {
-        io.err += std::string("cardhold-cli: ") + error.what() + "\n";
-        status = ExitFailure;
-    }
+    int status = runCli(args, io);
     if (!writeAll(STD_OUTPUT_HANDLE, stdout, io.out)) {
         io.err += "cardhold-cli: could not write the output\n";
         status = ExitFailure;

@@ -28,7 +28,11 @@ struct FullDecks {
     }
 };
 
-void runCommand(benchmark::State& state, const std::vector<std::string>& args, int expected) {
+using Command = std::vector<std::string> (*)(const FullDecks& files);
+
+void BM_Cli(benchmark::State& state, Command command, int expected) {
+    FullDecks files;
+    const std::vector<std::string> args = command(files);
     for (auto _ : state) {
         CliOutput io;
         if (runCli(args, io) != expected) state.SkipWithError(io.err.c_str());
@@ -36,35 +40,42 @@ void runCommand(benchmark::State& state, const std::vector<std::string>& args, i
     }
 }
 
-void BM_CliExportCsvToStdout(benchmark::State& state) {
-    FullDecks files;
-    runCommand(state, {"export-csv", files.decks}, 0);
-}
-BENCHMARK(BM_CliExportCsvToStdout)->Unit(benchmark::kMillisecond);
-
-void BM_CliExportCsvToFile(benchmark::State& state) {
-    FullDecks files;
-    runCommand(state, {"export-csv", files.decks, "-o", files.folder.file("out.csv")}, 0);
-}
-BENCHMARK(BM_CliExportCsvToFile)->Unit(benchmark::kMillisecond);
-
-void BM_CliImportCsv(benchmark::State& state) {
-    FullDecks files;
-    runCommand(state, {"import-csv", files.csv, "-o", files.folder.file("out.tvn")}, 0);
-}
-BENCHMARK(BM_CliImportCsv)->Unit(benchmark::kMillisecond);
-
-void BM_CliStats(benchmark::State& state) {
-    FullDecks files;
-    runCommand(state, {"stats", files.decks}, 0);
-}
-BENCHMARK(BM_CliStats)->Unit(benchmark::kMillisecond);
-
+using Args = std::vector<std::string>;
+BENCHMARK_CAPTURE(
+    BM_Cli, export_csv_to_stdout,
+    [](const FullDecks& f) {
+        return Args{"export-csv", f.decks};
+    },
+    0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(
+    BM_Cli, export_csv_to_file,
+    [](const FullDecks& f) {
+        return Args{"export-csv", f.decks, "-o", f.folder.file("out.csv")};
+    },
+    0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(
+    BM_Cli, import_csv,
+    [](const FullDecks& f) {
+        return Args{"import-csv", f.csv, "-o", f.folder.file("out.tvn")};
+    },
+    0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(
+    BM_Cli, stats,
+    [](const FullDecks& f) {
+        return Args{"stats", f.decks};
+    },
+    0)
+    ->Unit(benchmark::kMillisecond);
 // The longest output: all 8370 counts differ.
-void BM_CliDiff(benchmark::State& state) {
-    FullDecks files;
-    runCommand(state, {"diff", files.decks, files.other}, 1);
-}
-BENCHMARK(BM_CliDiff)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(
+    BM_Cli, diff,
+    [](const FullDecks& f) {
+        return Args{"diff", f.decks, f.other};
+    },
+    1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
