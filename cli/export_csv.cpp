@@ -39,16 +39,13 @@ namespace {
 const OptionSpec Options[] = {{"-o", true}, {"--separator", true}, {"--no-bom", false}};
 
 int exportCsv(const Arguments& args, CliOutput& io) {
-    char separator = ',';
-    if (args.has("--separator")) {
-        const std::string& value = args.value("--separator");
-        if (value.size() != 1 || value == "\"" || value == "\r" || value == "\n")
-            return usageError(io, "export-csv", "--separator takes one character, not a quote");
-        separator = value[0];
-    }
+    // Only what import-csv recognises, so that every export imports back.
+    const std::string separator = args.has("--separator") ? args.value("--separator") : ",";
+    if (separator != "," && separator != ";")
+        return usageError(io, "export-csv", "--separator takes ',' or ';'");
     const auto decks = std::make_unique<DeckSet>();
     if (!loadDeckArgument(args.positional[0], *decks, io)) return ExitFailure;
-    std::string csv = buildCardCsv(*decks, separator, !args.has("--no-bom"));
+    std::string csv = buildCardCsv(*decks, separator[0], !args.has("--no-bom"));
     if (!args.has("-o")) {
         io.out += csv;
         return ExitSuccess;
@@ -71,7 +68,7 @@ const CliCommand ExportCsvCommand{
     "  id,name,set,type,rarity,rarity_code,alignment,artist,deck1,deck2,deck3,deck4,deck5\n"
     "UTF-8 with a byte-order mark, rows ending in CR LF.\n\n"
     "  -o OUT.csv        write to OUT.csv (safely: all or nothing) instead of standard output\n"
-    "  --separator ';'   separate the fields with ';' (or another character) instead of ','\n"
+    "  --separator ';'   separate the fields with ';' instead of ','\n"
     "  --no-bom          leave out the byte-order mark\n",
     Options,
     1,
