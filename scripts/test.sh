@@ -81,9 +81,9 @@ if wants fuzz; then
   step "fuzzing build (clang, sanitizers)"
   configure build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
     -DCMAKE_CXX_COMPILER=clang++ -DCARDHOLD_FUZZ=ON -DCARDHOLD_BENCHMARKS=OFF
-  cmake --build build/fuzz --target deck_file_fuzz
+  cmake --build build/fuzz --target deck_file_fuzz load_path_fuzz
   step "fuzzing smoke"
-  ctest --test-dir build/fuzz --output-on-failure -R '^deck_file_fuzz' || failed=1
+  ctest --test-dir build/fuzz --output-on-failure -R '_fuzz$' || failed=1
 fi
 
 if [ $failed -ne 0 ]; then echo "SOME TESTS FAILED"; exit 1; fi
