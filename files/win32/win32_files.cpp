@@ -1,6 +1,7 @@
 #include "files/win32/win32_files.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "files/win32/device_names.h"
 #include "files/win32/utf8.h"
@@ -57,12 +58,30 @@ bool fullPathOf(const std::wstring& path, std::wstring& full) {
     return true;
 }
 
+// Wine 8 gives no final name beyond MAX_PATH characters, but still the name within the
+// volume: when that is the drive path asked for, no link was followed on the way.
+bool reachedAsAsked(HANDLE file, const std::wstring& asked) {
+    std::vector<char> buffer(sizeof(FILE_NAME_INFO) + 65536);
+    if (asked.size() < 3 || asked[1] != L':' ||
+        !GetFileInformationByHandleEx(file, FileNameInfo, buffer.data(),
+                                      static_cast<DWORD>(buffer.size())))
+        return false;
+    const auto* info = reinterpret_cast<const FILE_NAME_INFO*>(buffer.data());
+    const int length = static_cast<int>(info->FileNameLength / sizeof(wchar_t));
+    return CompareStringOrdinal(info->FileName, length, asked.c_str() + 2,
+                                static_cast<int>(asked.size() - 2), TRUE) == CSTR_EQUAL;
+}
+
 // The file an open handle reaches, every link and junction followed, in plain form.
-bool finalPathOf(HANDLE file, std::wstring& path) {
+bool finalPathOf(HANDLE file, const std::wstring& asked, std::wstring& path) {
     std::wstring found(32768, L'\0');
     const DWORD length =
         GetFinalPathNameByHandleW(file, found.data(), static_cast<DWORD>(found.size()),
                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0 && GetLastError() == ERROR_MORE_DATA && reachedAsAsked(file, asked)) {
+        path = asked;
+        return true;
+    }
     if (length == 0 || length >= found.size()) return false;
     found.resize(length);
     if (found.rfind(L"\\\\?\\UNC\\", 0) == 0)
@@ -73,7 +92,7 @@ bool finalPathOf(HANDLE file, std::wstring& path) {
     return true;
 }
 
-FileStatus classify(HANDLE file, FileTarget& target) {
+FileStatus classify(HANDLE file, const std::wstring& asked, FileTarget& target) {
     if (GetFileType(file) != FILE_TYPE_DISK) {
         target.kind = FileTarget::Kind::Special;
         return {};
@@ -81,7 +100,7 @@ FileStatus classify(HANDLE file, FileTarget& target) {
     BY_HANDLE_FILE_INFORMATION info;
     if (!GetFileInformationByHandle(file, &info)) return lastError();
     std::wstring finalPath;
-    if (!finalPathOf(file, finalPath)) {
+    if (!finalPathOf(file, asked, finalPath)) {
         // What cannot be followed to a file is not replaced.
         target.kind = FileTarget::Kind::Special;
         return {};
@@ -92,6 +111,16 @@ FileStatus classify(HANDLE file, FileTarget& target) {
                       : FileTarget::Kind::RegularFile;
     target.writable = !(info.dwFileAttributes & FILE_ATTRIBUTE_READONLY);
     return {};
+}
+
+// No Windows file system holds a name of more than 255 characters; Wine would call
+// such a name a missing folder.
+bool hasOverlongName(const std::wstring& path) {
+    std::size_t start = 0;
+    for (std::size_t cut = path.find(L'\\'); cut != std::wstring::npos;
+         start = cut + 1, cut = path.find(L'\\', start))
+        if (cut - start > 255) return true;
+    return path.size() - start > 255;
 }
 
 bool isBriefSharingError(DWORD error) {
@@ -110,6 +139,7 @@ FileStatus Win32Files::describe(const std::string& path, FileTarget& target) {
         return {};
     }
     if (!fullPathOf(wide, full)) return lastError();
+    if (hasOverlongName(full)) return statusOfWin32Error(ERROR_FILENAME_EXCED_RANGE);
     target.path = narrow(full.c_str());
     const std::wstring longFull = longPathForm(full);
     const HANDLE file = CreateFileW(longFull.c_str(), FILE_READ_ATTRIBUTES,
@@ -123,7 +153,7 @@ FileStatus Win32Files::describe(const std::string& path, FileTarget& target) {
         if (attributes != INVALID_FILE_ATTRIBUTES) target.kind = FileTarget::Kind::Special;
         return {};
     }
-    const FileStatus status = classify(file, target);
+    const FileStatus status = classify(file, full, target);
     CloseHandle(file);
     return status;
 }
