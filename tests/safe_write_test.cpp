@@ -40,6 +40,10 @@ struct FaultCase {
     const char* reason;
 };
 
+void PrintTo(const FaultCase& fault, std::ostream* out) {
+    *out << "step " << static_cast<int>(fault.step) << " -> " << fault.reason;
+}
+
 class SafeWriteFaultTest : public SafeWriteTest, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(SafeWriteFaultTest, AFailedStepKeepsTheOldFileAndLeavesNoTempFile) {
