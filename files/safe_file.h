@@ -4,10 +4,12 @@
 // A safe write never leaves a half-written file behind: the bytes go to a new file
 // beside the target, are flushed to the disk, and only then take the target's name
 // in one step. On any failure the new file is removed and an existing target keeps
-// its old bytes exactly.
+// its old bytes exactly. A link is followed and the file it leads to replaced; a
+// target that is not a regular file (a folder, a pipe, a device) is refused.
 //
 // Paths are UTF-8. Failures come back as a short reason in plain words ("disk full",
 // "access denied", "file not found", ...), meant to follow the file name in a message.
+// The steps and their platform halves: files/file_platform.h.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -37,33 +39,4 @@ inline void refuseAsTooLarge(ReadResult& result, uint64_t size, uint64_t limit) 
     result.tooLarge = true;
     result.reason =
         "too large (" + std::to_string(size) + " bytes, at most " + std::to_string(limit) + ")";
-}
-
-// Fault injection for tests: the chosen step fails with the chosen error, as if the
-// system had refused it, `times` times in a row (-1: until cleared). Each platform
-// turns the error into its own native code and reports it like a real one.
-enum class FileStep { None, Open, Read, Write, Flush, Close, Rename };
-enum class FileError { DiskFull, AccessDenied, NotFound, InUse, IoError };
-
-struct FileFault {
-    FileStep step = FileStep::None;
-    FileError error = FileError::IoError;
-    int times = -1;
-};
-
-inline FileFault activeFileFault;
-
-inline void injectFileFault(FileFault fault) {
-    activeFileFault = fault;
-}
-inline void clearFileFault() {
-    activeFileFault = FileFault{};
-}
-
-// For the platform halves: whether `step` is to fail now, and with which error.
-inline bool takeFileFault(FileStep step, FileError& error) {
-    if (activeFileFault.step != step || activeFileFault.times == 0) return false;
-    if (activeFileFault.times > 0) --activeFileFault.times;
-    error = activeFileFault.error;
-    return true;
 }

@@ -35,7 +35,6 @@ std::string everyByteValue() {
 
 class SafeFileTest : public ::testing::Test {
   protected:
-    void TearDown() override { clearFileFault(); }
     TempFolder folder;
     fs::path target = folder.path() / "decks.tvn";
 };
@@ -90,11 +89,6 @@ TEST_F(SafeFileTest, ReadsWholeFilesAndNamesWhatStopsThem) {
 
     EXPECT_EQ(readFileBytes(utf8(folder.path() / "absent.tvn"), 10).reason, "file not found");
     EXPECT_EQ(readFileBytes(utf8(folder.path()), 10).reason, "not a file");
-
-    injectFileFault({FileStep::Read, FileError::IoError});
-    read = readFileBytes(utf8(target), 1 << 20);
-    EXPECT_FALSE(read.ok);
-    EXPECT_EQ(read.reason, "input/output error");
 }
 
 TEST_F(SafeFileTest, DeckFilesMustHoldExactly33480BytesOfCountsIn0To255) {
@@ -121,78 +115,6 @@ TEST_F(SafeFileTest, DeckFilesMustHoldExactly33480BytesOfCountsIn0To255) {
     EXPECT_EQ(decks.decks[2].counts[7], 0);
     EXPECT_FALSE(readDeckFile(utf8(folder.path() / "absent.tvn"), decks, reason));
     EXPECT_EQ(reason, "file not found");
-}
-
-struct FaultCase {
-    FileStep step;
-    FileError error;
-    const char* reason;
-};
-
-class SafeFileFaultTest : public SafeFileTest, public ::testing::WithParamInterface<FaultCase> {};
-
-TEST_P(SafeFileFaultTest, AFailedStepLeavesTheOldFileAndNoTempFile) {
-    const std::string old = everyByteValue();
-    writeBytes(target, old);
-    injectFileFault({GetParam().step, GetParam().error});
-    const WriteResult result = writeFileSafely(utf8(target), std::string(70000, 'n'));
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.reason, GetParam().reason);
-    EXPECT_EQ(readBytes(target), old);
-    EXPECT_EQ(folder.names(), std::vector<std::string>{"decks.tvn"});
-}
-
-TEST_P(SafeFileFaultTest, AFailedStepCreatesNoFile) {
-    injectFileFault({GetParam().step, GetParam().error});
-    EXPECT_FALSE(writeFileSafely(utf8(target), "new").ok);
-    EXPECT_TRUE(folder.names().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryStep, SafeFileFaultTest,
-    ::testing::Values(FaultCase{FileStep::Open, FileError::AccessDenied, "access denied"},
-                      FaultCase{FileStep::Open, FileError::DiskFull, "disk full"},
-                      FaultCase{FileStep::Write, FileError::DiskFull, "disk full"},
-                      FaultCase{FileStep::Write, FileError::IoError, "input/output error"},
-                      FaultCase{FileStep::Flush, FileError::IoError, "input/output error"},
-                      FaultCase{FileStep::Flush, FileError::DiskFull, "disk full"},
-                      FaultCase{FileStep::Close, FileError::DiskFull, "disk full"},
-                      FaultCase{FileStep::Rename, FileError::AccessDenied, "access denied"},
-                      FaultCase{FileStep::Rename, FileError::InUse, "file in use"}));
-
-TEST_F(SafeFileTest, AFileInUseBrieflyIsWaitedFor) {
-    writeBytes(target, "old");
-    injectFileFault({FileStep::Rename, FileError::InUse, 1});
-    const WriteResult result = writeFileSafely(utf8(target), "new");
-#ifdef _WIN32
-    // Another program (a virus scanner, an indexer) holding the file for a moment.
-    EXPECT_TRUE(result.ok) << result.reason;
-    EXPECT_EQ(readBytes(target), "new");
-#else
-    EXPECT_EQ(result.reason, "file in use");
-    EXPECT_EQ(readBytes(target), "old");
-#endif
-    EXPECT_EQ(folder.names(), std::vector<std::string>{"decks.tvn"});
-}
-
-TEST_F(SafeFileTest, AReadOnlyPlaceKeepsTheOldFile) {
-    writeBytes(target, "old");
-#ifdef _WIN32
-    // Windows ignores a folder's read-only mark; a read-only file is what stops a save.
-    fs::permissions(target, fs::perms::all, fs::perm_options::remove);
-#else
-    fs::permissions(folder.path(),
-                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
-    if (std::ofstream(folder.path() / "probe").is_open()) {
-        fs::remove(folder.path() / "probe");
-        GTEST_SKIP() << "running as root: permission bits do not stop root";
-    }
-#endif
-    const WriteResult result = writeFileSafely(utf8(target), "new");
-    EXPECT_EQ(result.reason, "access denied");
-    EXPECT_EQ(readBytes(target), "old");
-    EXPECT_EQ(folder.names(), std::vector<std::string>{"decks.tvn"});
 }
 
 // A real full disk: a small memory file system. Natively the test mounts one itself;

@@ -104,8 +104,11 @@ class Runner {
 
     void answerFile(const std::string& line, const std::string& first) {
         if (first.empty()) fail(lineNumber_, "answer-file needs a path or 'cancel'");
-        // The path is the rest of the line, so it may hold spaces.
-        const std::string path = line.substr(line.find(first));
+        // The path is everything after the space that ends the command word, so it may
+        // hold spaces, or be text that also occurs in the command word.
+        const std::size_t verbStart = line.find_first_not_of(" \t");
+        const std::size_t space = line.find_first_of(" \t", verbStart);
+        const std::string path = line.substr(space + 1);
         if (path == "cancel")
             dialog_.queueFileAnswer(std::nullopt);
         else

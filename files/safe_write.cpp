@@ -1,0 +1,91 @@
+// The safe write, the same steps on every platform: refuse what is not a file, create
+// a temporary file beside the final target, write, flush, close, replace, clean up.
+#include "files/file_platform.h"
+
+#include <cstdio>
+#include <random>
+
+namespace {
+
+#ifdef _WIN32
+constexpr const char* Separators = "\\/";
+#else
+constexpr const char* Separators = "/";
+#endif
+
+// Names are tried until one is free; a folder full of them is given up on.
+constexpr int TemporaryNameAttempts = 100;
+
+WriteResult failed(FileStatus status) {
+    return WriteResult{false, reasonFor(status, true)};
+}
+
+FileStatus createBeside(FilePlatform& files, const std::string& target, std::string& tempPath,
+                        FilePlatform::Handle& file) {
+    static uint32_t next = std::random_device{}();
+    FileStatus status;
+    for (int attempt = 0; attempt < TemporaryNameAttempts; ++attempt) {
+        tempPath = temporaryPathFor(target, next++);
+        status = files.create(tempPath, file);
+        if (status.failure != FileFailure::Exists) return status;
+    }
+    return status;
+}
+
+} // namespace
+
+std::string temporaryPathFor(const std::string& target, uint32_t number) {
+    char name[16];
+    std::snprintf(name, sizeof name, "~ch%08x.tmp", static_cast<unsigned>(number));
+    const std::size_t cut = target.find_last_of(Separators);
+    return (cut == std::string::npos ? "" : target.substr(0, cut + 1)) + name;
+}
+
+std::string reasonFor(FileStatus status, bool writing) {
+    switch (status.failure) {
+    case FileFailure::None: return "";
+    case FileFailure::NotFound: return writing ? "folder not found" : "file not found";
+    case FileFailure::AccessDenied: return "access denied";
+    case FileFailure::NotAFile: return "not a file";
+    case FileFailure::DiskFull: return "disk full";
+    case FileFailure::NameTooLong: return "name too long";
+    case FileFailure::TooManyLinks: return "too many links";
+    case FileFailure::InUse: return "file in use";
+    case FileFailure::Exists:
+    case FileFailure::Other: break;
+    }
+    return "error " + std::to_string(status.code);
+}
+
+WriteResult writeFileSafely(FilePlatform& files, const std::string& path, std::string_view bytes) {
+    FileTarget target;
+    FileStatus status = files.describe(path, target);
+    if (!status.ok()) return failed(status);
+    if (target.kind == FileTarget::Kind::Folder || target.kind == FileTarget::Kind::Special)
+        return WriteResult{false, "not a file"};
+    // A file marked read-only stays as it is, for every user.
+    if (target.kind == FileTarget::Kind::RegularFile && !target.writable)
+        return WriteResult{false, "access denied"};
+
+    std::string tempPath;
+    FilePlatform::Handle file = 0;
+    status = createBeside(files, target.path, tempPath, file);
+    if (!status.ok()) return failed(status);
+
+    status = files.write(file, bytes);
+    if (status.ok()) status = files.flush(file);
+    const FileStatus closed = files.close(file);
+    if (status.ok()) status = closed;
+    bool tempIsOnlyCopy = false;
+    if (status.ok()) status = files.replace(tempPath, target, tempIsOnlyCopy);
+    if (status.ok()) return WriteResult{true, ""};
+    if (tempIsOnlyCopy)
+        return WriteResult{false,
+                           reasonFor(status, true) + "; the new contents are in " + tempPath};
+    files.remove(tempPath);
+    return failed(status);
+}
+
+WriteResult writeFileSafely(const std::string& path, std::string_view bytes) {
+    return writeFileSafely(platformFiles(), path, bytes);
+}

@@ -1,0 +1,238 @@
+#include "files/win32/win32_files.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "files/win32/device_names.h"
+#include "files/win32/utf8.h"
+
+FileStatus statusOfWin32Error(DWORD error) {
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH: return {FileFailure::NotFound, 0};
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT: return {FileFailure::AccessDenied, 0};
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return {FileFailure::DiskFull, 0};
+    case ERROR_FILENAME_EXCED_RANGE: return {FileFailure::NameTooLong, 0};
+    case ERROR_CANT_RESOLVE_FILENAME: return {FileFailure::TooManyLinks, 0};
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE: return {FileFailure::InUse, 0};
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS: return {FileFailure::Exists, error};
+    default: return {FileFailure::Other, error};
+    }
+}
+
+std::wstring longPathForm(const std::wstring& absolute) {
+    if (absolute.rfind(L"\\\\?\\", 0) == 0 || absolute.rfind(L"\\\\.\\", 0) == 0) return absolute;
+    if (absolute.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + absolute.substr(2);
+    return L"\\\\?\\" + absolute;
+}
+
+namespace {
+
+FileStatus lastError() {
+    return statusOfWin32Error(GetLastError());
+}
+
+HANDLE handleOf(FilePlatform::Handle file) {
+    return reinterpret_cast<HANDLE>(file);
+}
+
+std::wstring longWide(const std::string& path) {
+    return longPathForm(widen(path));
+}
+
+// The user's path made absolute, for the long form; false with the error set.
+bool fullPathOf(const std::wstring& path, std::wstring& full) {
+    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return false;
+    full.resize(needed);
+    const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+    if (length == 0 || length >= needed) return false;
+    full.resize(length);
+    return true;
+}
+
+// Wine 8 gives no final name beyond MAX_PATH characters, but still the name within the
+// volume: when that is the drive path asked for, no link was followed on the way.
+bool reachedAsAsked(HANDLE file, const std::wstring& asked) {
+    std::vector<char> buffer(sizeof(FILE_NAME_INFO) + 65536);
+    if (asked.size() < 3 || asked[1] != L':' ||
+        !GetFileInformationByHandleEx(file, FileNameInfo, buffer.data(),
+                                      static_cast<DWORD>(buffer.size())))
+        return false;
+    const auto* info = reinterpret_cast<const FILE_NAME_INFO*>(buffer.data());
+    const int length = static_cast<int>(info->FileNameLength / sizeof(wchar_t));
+    return CompareStringOrdinal(info->FileName, length, asked.c_str() + 2,
+                                static_cast<int>(asked.size() - 2), TRUE) == CSTR_EQUAL;
+}
+
+// The file an open handle reaches, every link and junction followed, in plain form.
+bool finalPathOf(HANDLE file, const std::wstring& asked, std::wstring& path) {
+    std::wstring found(32768, L'\0');
+    const DWORD length =
+        GetFinalPathNameByHandleW(file, found.data(), static_cast<DWORD>(found.size()),
+                                  FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0 && GetLastError() == ERROR_MORE_DATA && reachedAsAsked(file, asked)) {
+        path = asked;
+        return true;
+    }
+    if (length == 0 || length >= found.size()) return false;
+    found.resize(length);
+    if (found.rfind(L"\\\\?\\UNC\\", 0) == 0)
+        found = L"\\\\" + found.substr(8);
+    else if (found.rfind(L"\\\\?\\", 0) == 0)
+        found = found.substr(4);
+    path = found;
+    return true;
+}
+
+FileStatus classify(HANDLE file, const std::wstring& asked, FileTarget& target) {
+    if (GetFileType(file) != FILE_TYPE_DISK) {
+        target.kind = FileTarget::Kind::Special;
+        return {};
+    }
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(file, &info)) return lastError();
+    std::wstring finalPath;
+    if (!finalPathOf(file, asked, finalPath)) {
+        // What cannot be followed to a file is not replaced.
+        target.kind = FileTarget::Kind::Special;
+        return {};
+    }
+    target.path = narrow(finalPath.c_str());
+    target.kind = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                      ? FileTarget::Kind::Folder
+                      : FileTarget::Kind::RegularFile;
+    target.writable = !(info.dwFileAttributes & FILE_ATTRIBUTE_READONLY);
+    return {};
+}
+
+// No Windows file system holds a name of more than 255 characters; Wine would call
+// such a name a missing folder.
+bool hasOverlongName(const std::wstring& path) {
+    std::size_t start = 0;
+    for (std::size_t cut = path.find(L'\\'); cut != std::wstring::npos;
+         start = cut + 1, cut = path.find(L'\\', start))
+        if (cut - start > 255) return true;
+    return path.size() - start > 255;
+}
+
+bool isBriefSharingError(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+}
+
+} // namespace
+
+FileStatus Win32Files::describe(const std::string& path, FileTarget& target) {
+    target = FileTarget{};
+    target.path = path;
+    std::wstring wide, full;
+    if (!widenStrict(path, wide)) return statusOfWin32Error(ERROR_NO_UNICODE_TRANSLATION);
+    if (namesWindowsDevice(path)) {
+        target.kind = FileTarget::Kind::Special;
+        return {};
+    }
+    if (!fullPathOf(wide, full)) return lastError();
+    if (hasOverlongName(full)) return statusOfWin32Error(ERROR_FILENAME_EXCED_RANGE);
+    target.path = narrow(full.c_str());
+    const std::wstring longFull = longPathForm(full);
+    const HANDLE file = CreateFileW(longFull.c_str(), FILE_READ_ATTRIBUTES,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_NOT_FOUND) return statusOfWin32Error(error);
+        // A link that leads nowhere is left alone; only a free name is created.
+        const DWORD attributes = GetFileAttributesW(longFull.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES) target.kind = FileTarget::Kind::Special;
+        return {};
+    }
+    const FileStatus status = classify(file, full, target);
+    CloseHandle(file);
+    return status;
+}
+
+FileStatus Win32Files::create(const std::string& tempPath, Handle& file) {
+    const HANDLE created = CreateFileW(longWide(tempPath).c_str(), GENERIC_WRITE, 0, nullptr,
+                                       CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (created == INVALID_HANDLE_VALUE) return lastError();
+    file = reinterpret_cast<Handle>(created);
+    return {};
+}
+
+FileStatus Win32Files::write(Handle file, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD piece =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 24));
+        DWORD written = 0;
+        if (!WriteFile(handleOf(file), bytes.data() + done, piece, &written, nullptr))
+            return lastError();
+        if (written == 0) return statusOfWin32Error(ERROR_WRITE_FAULT);
+        done += written;
+    }
+    return {};
+}
+
+FileStatus Win32Files::flush(Handle file) {
+    return FlushFileBuffers(handleOf(file)) ? FileStatus{} : lastError();
+}
+
+FileStatus Win32Files::close(Handle file) {
+    return CloseHandle(handleOf(file)) ? FileStatus{} : lastError();
+}
+
+// ReplaceFileW keeps the old file's attributes and security; where there is nothing to
+// replace, or it refuses, a plain move over the target. A file held open by another
+// program for a moment (a virus scanner, an indexer) is waited for briefly.
+FileStatus Win32Files::replace(const std::string& tempPath, const FileTarget& target,
+                               bool& tempIsOnlyCopy) {
+    const std::wstring temp = longWide(tempPath), final = longWide(target.path);
+    for (int attempt = 1;; ++attempt) {
+        DWORD replaced = ERROR_FILE_NOT_FOUND;
+        if (target.kind == FileTarget::Kind::RegularFile) {
+            replaced = replaceFile(final, temp);
+            if (replaced == 0) return {};
+        }
+        const DWORD moved = moveFile(temp, final);
+        if (moved == 0) return {};
+        // The old file may be gone already, or survive under another name: the new
+        // contents are then only in the temporary file, which must stay.
+        if (replaced == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
+            replaced == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+            tempIsOnlyCopy = true;
+            return statusOfWin32Error(moved);
+        }
+        if (attempt == 5 || !isBriefSharingError(moved)) return statusOfWin32Error(moved);
+        Sleep(40 * attempt);
+    }
+}
+
+void Win32Files::remove(const std::string& tempPath) {
+    DeleteFileW(longWide(tempPath).c_str());
+}
+
+DWORD Win32Files::replaceFile(const std::wstring& target, const std::wstring& temp) {
+    return ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                        nullptr, nullptr)
+               ? 0
+               : GetLastError();
+}
+
+DWORD Win32Files::moveFile(const std::wstring& temp, const std::wstring& target) {
+    return MoveFileExW(temp.c_str(), target.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+               ? 0
+               : GetLastError();
+}
+
+FilePlatform& platformFiles() {
+    static Win32Files files;
+    return files;
+}
