@@ -150,8 +150,9 @@ TEST(MainDialogWindow, ChildWindowsFollowTheLayoutTable) {
         EXPECT_TRUE(style & WS_VISIBLE);
         // Labels the program writes show catalogue text, where "&" is no mnemonic
         // ("Ash & Bone").
-        if (classOf(want.kind) == L"Static" && want.id != -1)
+        if (classOf(want.kind) == L"Static" && want.id != -1) {
             EXPECT_TRUE(style & SS_NOPREFIX) << "label without SS_NOPREFIX";
+        }
 
         // Captions and frames keep the table's text; the program writes the others.
         if (want.id == -1 || want.text[0] != '\0') {
