@@ -26,17 +26,16 @@ done
 bash "$root/scripts/setup.sh"
 . "$root/scripts/wine-env.sh"
 
-configure() { # build-dir [cmake options...]
-  local dir=$1; shift
-  [ -f "$dir/build.ninja" ] || cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
+# The builds are CMakePresets.json's presets; each builds in build/PRESET.
+configure() { # preset [cmake options...]
+  [ -f "$root/build/$1/build.ninja" ] || (cd "$root" && cmake --preset "$@" >/dev/null)
 }
 windows_build() { # arch targets...
   local arch=$1; shift
   local tests=OFF
   [ "$arch" = "$CARDHOLD_WINDOWS_ARCH" ] && tests=ON
-  configure "$root/build/$arch" -DCMAKE_BUILD_TYPE=Release -DCARDHOLD_BENCHMARKS=OFF -DCARDHOLD_TESTS=$tests \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake"
-  cmake --build "$root/build/$arch" ${1:+--target "$@"}
+  configure "$arch" -DCARDHOLD_TESTS=$tests
+  (cd "$root" && cmake --build --preset "$arch" ${1:+--target "$@"})
 }
 
 # The product is the 32-bit build; Wine runs whichever build this machine can run.
@@ -50,8 +49,8 @@ else
 fi
 if [ "$all" = 1 ]; then
   windows_build x86_64
-  configure "$root/build/linux" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  cmake --build "$root/build/linux"
+  configure linux
+  (cd "$root" && cmake --build --preset linux)
 fi
 
 exe="$build/shell/win32/cardhold.exe"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine, builds Cardhold (native Linux, 32-bit and 64-bit
-# Windows, the fuzzing tree) and runs the test suites:
+# Windows, the 32-bit product with Clang, the fuzzing tree; the presets of
+# CMakePresets.json) and runs the test suites:
 #
 #   scripts/test.sh            every suite
 #   scripts/test.sh native     the native unit tests and scenarios
@@ -20,9 +21,9 @@ bash scripts/setup.sh
 . scripts/wine-env.sh
 
 step() { echo; echo "== $*"; }
-configure() { # build-dir [cmake options...]
-  local dir=$1; shift
-  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+# The builds are CMakePresets.json's presets; each builds in build/PRESET.
+configure() { # preset [cmake options...]
+  cmake --preset "$@" >/dev/null
 }
 
 xvfb_pid=""
@@ -38,10 +39,10 @@ trap 'exit 130' INT TERM
 failed=0
 if wants native; then
   step "native build"
-  configure build/linux -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  cmake --build build/linux
+  configure linux
+  cmake --build --preset linux
   step "native tests"
-  ctest --test-dir build/linux --output-on-failure -j2 || failed=1
+  ctest --preset linux || failed=1
 fi
 
 if wants windows; then
@@ -50,10 +51,13 @@ if wants windows; then
     tests=OFF
     [ "$arch" = "$CARDHOLD_WINDOWS_ARCH" ] && tests=ON
     step "$arch Windows build (tests $tests)"
-    configure "build/$arch" -DCMAKE_BUILD_TYPE=Release -DCARDHOLD_BENCHMARKS=OFF -DCARDHOLD_TESTS=$tests \
-      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake"
-    cmake --build "build/$arch"
+    configure "$arch" -DCARDHOLD_TESTS=$tests
+    cmake --build --preset "$arch"
   done
+  # A second compiler on the product's code, warnings as errors.
+  step "i686 Windows build with Clang"
+  configure i686-clang
+  cmake --build --preset i686-clang
   if [ "$CARDHOLD_WINDOWS_ARCH" != i686 ]; then
     echo "note: this machine runs no 32-bit programs, so Wine cannot start the 32-bit build;"
     echo "      the Windows tests run the 64-bit build of the same code under Wine's 64-bit loader"
@@ -81,16 +85,15 @@ if wants windows; then
   ln -s loop-b "$links/loop-a" && ln -s loop-a "$links/loop-b"
   export CARDHOLD_UNIX_LINKS="Z:${links//\//\\}"
   step "Windows tests under Wine ($CARDHOLD_WINDOWS_ARCH, display $DISPLAY)"
-  ctest --test-dir "build/$CARDHOLD_WINDOWS_ARCH" --output-on-failure -j2 || failed=1
+  ctest --preset "$CARDHOLD_WINDOWS_ARCH" || failed=1
 fi
 
 if wants fuzz; then
   step "fuzzing build (clang, sanitizers)"
-  configure build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
-    -DCMAKE_CXX_COMPILER=clang++ -DCARDHOLD_FUZZ=ON -DCARDHOLD_BENCHMARKS=OFF
-  cmake --build build/fuzz --target deck_file_fuzz load_path_fuzz
+  configure fuzz
+  cmake --build --preset fuzz
   step "fuzzing smoke"
-  ctest --test-dir build/fuzz --output-on-failure -R '_fuzz$' || failed=1
+  ctest --preset fuzz || failed=1
 fi
 
 if [ $failed -ne 0 ]; then echo "SOME TESTS FAILED"; exit 1; fi

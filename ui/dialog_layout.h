@@ -1,7 +1,7 @@
 #pragma once
-// The main dialog's 68 controls in creation (tab) order, in dialog units. The
-// in-memory dialog is built from this table, and a test under Wine holds the real
-// dialog resource against it.
+// The main dialog's 68 controls in creation (tab) order, in dialog units: the one
+// description of them. The in-memory dialog is built from this table, and the
+// resource script's control block is generated from it (tools/gen_dialog_controls).
 
 enum class ControlKind {
     SimpleComboBox, // always-open list, vertical scroll bar, not sorted
@@ -12,6 +12,7 @@ enum class ControlKind {
     AutoCheckBox,
     AutoCheckBoxNotify,
     DefaultPushButton,
+    PushButton,
 };
 
 struct ControlLayout {

@@ -1,7 +1,8 @@
 #include "tests/support/memory_dialog.h"
 
+#include <filesystem>
 #include <stdexcept>
-#include <unistd.h>
+#include <system_error>
 
 #include "shell/main_dialog.h"
 
@@ -64,8 +65,10 @@ std::string MemoryDialog::listText(int position) const {
 }
 
 void MemoryDialog::recordInitialDirectory() {
-    char buffer[4096];
-    initialDirectory_ = getcwd(buffer, sizeof buffer) ? buffer : "";
+    // As UTF-8, as paths cross the seam.
+    std::error_code error;
+    const std::u8string path = std::filesystem::current_path(error).u8string();
+    initialDirectory_.assign(path.begin(), path.end());
 }
 
 void MemoryDialog::record(const std::string& line) {

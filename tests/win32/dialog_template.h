@@ -1,6 +1,6 @@
 #pragma once
-// Reads a dialog template straight from a module's resources, so tests can hold the
-// compiled resource script against the program's own tables.
+// Reads a dialog template straight from a module's resources, so tests can check
+// what the compiled resource script holds (the dialogs' frames, the About box).
 #include <windows.h>
 
 #include <string>

@@ -1,11 +1,12 @@
-// Menu 109, the frame's strings, accelerators and icons, and the manifest, as the
-// compiled resources hold them.
+// Menu 109, the frame's strings, accelerators and icons, the manifest and the version
+// resource, as the compiled resources hold them.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "ui/control_ids.h"
 #include "shell/win32/main_dialog_proc.h"
@@ -144,6 +145,32 @@ TEST(FrameResources, ManifestAsksForCommonControlsSixAndPerMonitorScaling) {
               std::string::npos);
     EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
     EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
+}
+
+// The file properties a user sees, read as Windows reads them from the file.
+TEST(FrameResources, VersionResourceNamesTheProgramAndVersion) {
+    wchar_t path[MAX_PATH];
+    ASSERT_GT(GetModuleFileNameW(appInstance, path, MAX_PATH), 0u);
+    std::vector<char> info(GetFileVersionInfoSizeW(path, nullptr));
+    ASSERT_FALSE(info.empty());
+    ASSERT_TRUE(GetFileVersionInfoW(path, 0, static_cast<DWORD>(info.size()), info.data()));
+    const auto value = [&](const wchar_t* name) {
+        void* text = nullptr;
+        UINT length = 0;
+        const std::wstring key = std::wstring(L"\\StringFileInfo\\080904B0\\") + name;
+        if (!VerQueryValueW(info.data(), key.c_str(), &text, &length)) return std::wstring();
+        return std::wstring(static_cast<const wchar_t*>(text));
+    };
+    EXPECT_EQ(value(L"ProductName"), L"Cardhold");
+    EXPECT_EQ(value(L"FileDescription"), L"Cardhold - TAVEN Collection Manager");
+    EXPECT_EQ(value(L"OriginalFilename"), L"cardhold.exe");
+    EXPECT_EQ(value(L"FileVersion"), L"1.5");
+    EXPECT_EQ(value(L"LegalCopyright").rfind(L"Copyright", 0), 0u);
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT size = 0;
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &size));
+    EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(MAKELONG(5, 1)));
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 }
 
 // The manifest takes effect: the dialog's buttons are version 6 common controls,
