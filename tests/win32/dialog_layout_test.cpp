@@ -37,6 +37,7 @@ DWORD kindStyle(ControlKind kind) {
     case ControlKind::StaticCentred: return SS_CENTER;
     case ControlKind::AutoCheckBox: return BS_AUTOCHECKBOX;
     case ControlKind::AutoCheckBoxNotify: return BS_AUTOCHECKBOX | BS_NOTIFY;
+    case ControlKind::PushButton: return BS_PUSHBUTTON;
     case ControlKind::DefaultPushButton: return BS_DEFPUSHBUTTON;
     }
     return 0;
@@ -160,10 +161,9 @@ TEST(MainDialogWindow, ChildWindowsFollowTheLayoutTable) {
         GetClassNameW(child, className, 64);
         EXPECT_EQ(_wcsicmp(className, classOf(want.kind).c_str()), 0) << "class";
         const auto style = static_cast<DWORD>(GetWindowLongW(child, GWL_STYLE));
-        // The dialog manager moves the default-button look with the focus, so the
-        // two default buttons are checked as push buttons here (the template test
-        // checks the bit itself).
-        if (want.kind == ControlKind::DefaultPushButton) {
+        // The dialog manager moves the default-button look with the focus, so push
+        // buttons are checked as either kind here (the template test checks the bit).
+        if (want.kind == ControlKind::PushButton || want.kind == ControlKind::DefaultPushButton) {
             EXPECT_LE(style & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
         } else if (want.kind == ControlKind::SimpleComboBox) {
             // The combo box hands its scroll bar to the list inside it.
