@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -24,32 +23,24 @@ int cardNamed(const char* name) {
     return -1;
 }
 
-void sendKeys(std::initializer_list<INPUT> keys) {
-    std::vector<INPUT> inputs(keys);
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-INPUT key(WORD virtualKey, bool up) {
+// A key down or up: a virtual key, or with `c` a character as typed.
+INPUT keyEvent(WORD virtualKey, bool up, wchar_t c = 0) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = virtualKey;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    input.ki.wScan = c;
+    input.ki.dwFlags = (c ? KEYEVENTF_UNICODE : 0) | (up ? KEYEVENTF_KEYUP : 0);
     return input;
 }
 
-INPUT character(wchar_t c, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wScan = c;
-    input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
-    return input;
+void sendInput(std::vector<INPUT> events) {
+    SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
 }
 
 class RunningProgram : public testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(startProgram(programPath, process_)) << "cannot start the program";
-        started_ = true;
         ASSERT_TRUE(waitUntil(
             [&] { return (dialog_ = mainDialogOf(process_.dwProcessId)) != nullptr; }, 20000));
         combo_ = GetDlgItem(dialog_, IDC_CARD_LIST);
@@ -59,7 +50,7 @@ class RunningProgram : public testing::Test {
         ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == dialog_; }));
     }
     void TearDown() override {
-        if (!started_) return;
+        if (!process_.hProcess) return;
         // Unsaved counts would ask a question: this test's own process is simply ended.
         TerminateProcess(process_.hProcess, 0);
         WaitForSingleObject(process_.hProcess, 10000);
@@ -79,16 +70,32 @@ class RunningProgram : public testing::Test {
         ASSERT_TRUE(waitUntil([&] { return focused() == (expected ? expected : control); }));
     }
     void focusField() { focus(combo_, edit_); }
-    void press(WORD virtualKey) { sendKeys({key(virtualKey, false), key(virtualKey, true)}); }
+    void press(WORD virtualKey) {
+        sendInput({keyEvent(virtualKey, false), keyEvent(virtualKey, true)});
+    }
     // Home, then Shift+End: the field's whole text highlighted, to be typed over.
     void highlightField() {
         press(VK_HOME);
-        sendKeys(
-            {key(VK_SHIFT, false), key(VK_END, false), key(VK_END, true), key(VK_SHIFT, true)});
+        sendInput({keyEvent(VK_SHIFT, false), keyEvent(VK_END, false), keyEvent(VK_END, true),
+                   keyEvent(VK_SHIFT, true)});
+    }
+    // A left click at the middle of `control`, in the screen's absolute 0..65535.
+    void click(HWND control) {
+        RECT r;
+        GetWindowRect(control, &r);
+        INPUT mouse{};
+        mouse.type = INPUT_MOUSE;
+        mouse.mi.dx = (r.left + r.right) / 2 * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+        mouse.mi.dy = (r.top + r.bottom) / 2 * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+        std::vector<INPUT> steps(3, mouse);
+        steps[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        steps[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+        steps[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+        sendInput(steps);
     }
     void type(const std::wstring& text) {
         for (wchar_t c : text)
-            sendKeys({character(c, false), character(c, true)});
+            sendInput({keyEvent(0, false, c), keyEvent(0, true, c)});
     }
 
     std::wstring field() const {
@@ -96,9 +103,6 @@ class RunningProgram : public testing::Test {
         wchar_t text[64] = L"";
         SendMessageW(combo_, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
         return text;
-    }
-    bool fieldBecomes(const std::wstring& text) const {
-        return waitUntil([&] { return field() == text; });
     }
     int selection() const { return static_cast<int>(SendMessageW(combo_, CB_GETCURSEL, 0, 0)); }
     // The program may be read between the control's own handling of a key and its
@@ -113,7 +117,6 @@ class RunningProgram : public testing::Test {
     }
 
     PROCESS_INFORMATION process_{};
-    bool started_ = false;
     HWND dialog_ = nullptr, combo_ = nullptr, edit_ = nullptr;
 };
 
@@ -149,14 +152,17 @@ TEST_F(RunningProgram, EnterChangesNoCountUnlessItPressesAFocusedButton) {
     press(VK_RETURN);
     ASSERT_TRUE(labelBecomes(IDC_PANEL_TOTAL, "Store Deck 1 total 1 Cards")) << "+ pressed";
 
-    // Enter in the field, then typing again: keys are handled in order, so once the
-    // field shows the new text the Enter has been handled too.
-    focusField();
+    // A mouse click on "+" leaves it no default look: Enter in the field afterwards,
+    // then typing again (input is handled in order, so once the field shows the new
+    // text the Enter has been handled too).
+    click(GetDlgItem(dialog_, IDC_PLUS));
+    ASSERT_TRUE(labelBecomes(IDC_PANEL_TOTAL, "Store Deck 1 total 2 Cards")) << "+ clicked";
+    click(edit_);
     press(VK_RETURN);
     highlightField();
     type(L"EL");
-    ASSERT_TRUE(fieldBecomes(L"EL"));
-    EXPECT_EQ(label(IDC_PANEL_TOTAL), "Store Deck 1 total 1 Cards") << "Enter in the field";
+    ASSERT_TRUE(waitUntil([&] { return field() == L"EL"; }));
+    EXPECT_EQ(label(IDC_PANEL_TOTAL), "Store Deck 1 total 2 Cards") << "Enter in the field";
 
     // Enter on a current-deck box, then Space ticks the box.
     focus(GetDlgItem(dialog_, IDC_CURRENT_DECK_FIRST + 1));
@@ -166,7 +172,7 @@ TEST_F(RunningProgram, EnterChangesNoCountUnlessItPressesAFocusedButton) {
     focus(GetDlgItem(dialog_, IDC_CURRENT_DECK_FIRST));
     press(VK_SPACE);
     ASSERT_TRUE(waitUntil([&] { return label(IDC_PANEL_TOTAL).starts_with("Store Deck 1"); }));
-    EXPECT_EQ(label(IDC_PANEL_TOTAL), "Store Deck 1 total 1 Cards") << "Enter on a box";
+    EXPECT_EQ(label(IDC_PANEL_TOTAL), "Store Deck 1 total 2 Cards") << "Enter on a box";
 }
 
 } // namespace
