@@ -1,18 +1,22 @@
 #include "browser/card_list.h"
 
 #include <cstdio>
+#include <string>
 
 #include "browser/card_panel.h"
 #include "browser/filters.h"
+#include "catalogue/windows1252.h"
 #include "ui/control_ids.h"
 #include "ui/dialog.h"
 #include "store/deck_set.h"
 
 int listCount = 0;
 int listCards[CardCount];
+int listSelected = -1;
 
 void resetCardList() {
     listCount = 0;
+    listSelected = -1;
 }
 
 void rebuildList(Dialog& dialog) {
@@ -30,7 +34,8 @@ void rebuildList(Dialog& dialog) {
         listCards[listCount++] = card;
     }
     dialog.listEndFill();
-    dialog.listSelect(listCount > 0 ? 0 : -1);
+    listSelected = listCount > 0 ? 0 : -1;
+    dialog.listSelect(listSelected);
     char text[16];
     std::snprintf(text, sizeof text, "%d", matches);
     dialog.setText(IDC_MATCH_COUNT, text);
@@ -40,4 +45,12 @@ void rebuildList(Dialog& dialog) {
 int listPositionToCard(int position) {
     if (position < 0 || position >= listCount) return -1;
     return listCards[position];
+}
+
+int findListEntry(std::string_view typed) {
+    const std::string wanted = foldName(typed);
+    if (wanted.empty()) return -1;
+    for (int position = 0; position < listCount; ++position)
+        if (foldName(CardCatalogue[listCards[position]].name).starts_with(wanted)) return position;
+    return -1;
 }

@@ -27,9 +27,21 @@ void exportReport(Dialog& dialog, const std::string& bytes, const std::string& p
 
 } // namespace
 
+bool offerToSaveDecks(Dialog& dialog) {
+    if (!decksChangedSinceSave()) return true;
+    switch (dialog.askQuestion("Save changes to your Store Decks?")) {
+    case Answer::Yes: return saveDeckFile(dialog);
+    case Answer::No: return true;
+    case Answer::Cancel: return false;
+    }
+    return false;
+}
+
 void loadDeckFile(Dialog& dialog) {
     std::string path;
-    if (dialog.chooseFile(ChooserMode::Open, FileKind::Deck, path)) {
+    // Load replaces all five decks, so unsaved counts are offered for saving first;
+    // declining ends the Load as a cancelled chooser does.
+    if (offerToSaveDecks(dialog) && dialog.chooseFile(ChooserMode::Open, FileKind::Deck, path)) {
         // The whole file is read and checked before any count changes, so a bad file
         // leaves every deck as it was.
         std::string reason;

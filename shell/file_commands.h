@@ -4,6 +4,10 @@
 
 class Dialog;
 
+// With counts changed since the last Load or Save, asks whether to save them first.
+// True when the caller may go on and drop them: nothing changed, No, or Yes and saved.
+bool offerToSaveDecks(Dialog& dialog);
+
 void loadDeckFile(Dialog& dialog);
 // True when the decks were written in full; false on cancel or failure.
 bool saveDeckFile(Dialog& dialog);

@@ -1,5 +1,7 @@
 #include "shell/main_dialog.h"
 
+#include <string>
+
 #include "browser/card_list.h"
 #include "browser/card_panel.h"
 #include "browser/filters.h"
@@ -13,6 +15,7 @@ namespace {
 
 constexpr int ButtonClicked = 0;    // BN_CLICKED, also the code of menu commands
 constexpr int SelectionChanged = 1; // CBN_SELCHANGE
+constexpr int FieldEdited = 5;      // CBN_EDITCHANGE: the user changed the list's field
 
 void changeSelectedCount(Dialog& dialog, void (*change)(int, int)) {
     // A deck search is a browse-only view; with nothing selected there is no card on
@@ -39,16 +42,34 @@ void chooseCurrentDeck(Dialog& dialog, int boxId) {
 }
 
 void leaveProgram(Dialog& dialog) {
-    if (decksChangedSinceSave()) {
-        switch (dialog.askQuestion("Save changes to your Store Decks?")) {
-        case Answer::Yes:
-            if (!saveDeckFile(dialog)) return;
-            break;
-        case Answer::No: break;
-        case Answer::Cancel: return;
-        }
+    if (offerToSaveDecks(dialog)) dialog.endDialog(0);
+}
+
+void showSelectedCard(Dialog& dialog) {
+    listSelected = dialog.listSelection();
+    refreshPanel(dialog, listSelected);
+}
+
+// Typing in the list's field selects the first name starting with the typed text and
+// leaves the text as typed. The control has already dropped its selection, so with no
+// match the entry selected before is shown again.
+void selectTypedCard(Dialog& dialog) {
+    std::string typed;
+    const int found = dialog.fieldText(typed) ? findListEntry(typed) : -1;
+    if (found < 0) {
+        dialog.listSelectKeepingField(listSelected);
+        return;
     }
-    dialog.endDialog(0);
+    dialog.listSelectKeepingField(found);
+    listSelected = found;
+    refreshPanel(dialog, found);
+}
+
+void onListNotification(Dialog& dialog, int notifyCode) {
+    if (notifyCode == SelectionChanged)
+        showSelectedCard(dialog);
+    else if (notifyCode == FieldEdited)
+        selectTypedCard(dialog);
 }
 
 bool isCurrentDeckBox(int id) {
@@ -108,9 +129,7 @@ void onCommand(Dialog& dialog, int id, int notifyCode) {
     case IDM_EXPORT_NEEDS_FILTERED_BASIC: exportDeckReport(dialog, false, true, true); return;
     case IDM_EXPORT_NEEDS_FILTERED_DETAILED: exportDeckReport(dialog, true, true, true); return;
     case IDM_EXPORT_CURRENT_LIST: exportListReport(dialog); return;
-    case IDC_CARD_LIST:
-        if (notifyCode == SelectionChanged) refreshPanel(dialog, dialog.listSelection());
-        return;
+    case IDC_CARD_LIST: onListNotification(dialog, notifyCode); return;
     default: onBoxCommand(dialog, id, notifyCode); return;
     }
 }

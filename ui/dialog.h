@@ -29,6 +29,11 @@ class Dialog {
     virtual int listSelection() const = 0;
     virtual int listSize() const = 0;
     virtual std::string listText(int position) const = 0;
+    // The list's edit field. Selecting with listSelect puts the entry's text there;
+    // listSelectKeepingField leaves what the user typed in place. fieldText gives the
+    // field as Windows-1252 bytes, false when a character has none.
+    virtual void listSelectKeepingField(int position) = 0;
+    virtual bool fieldText(std::string& text) const = 0;
 
     // Remembers the working directory as the start folder of every later chooser.
     virtual void recordInitialDirectory() = 0;

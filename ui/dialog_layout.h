@@ -11,8 +11,8 @@ enum class ControlKind {
     StaticCentred,
     AutoCheckBox,
     AutoCheckBoxNotify,
-    DefaultPushButton,
     PushButton,
+    DefaultPushButton, // the dialog manager's target for Enter outside a push button
 };
 
 struct ControlLayout {

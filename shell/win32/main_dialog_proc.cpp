@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/control_ids.h"
+#include "shell/file_commands.h"
 #include "shell/main_dialog.h"
 #include "shell/win32/win32_dialog.h"
 
@@ -32,6 +33,20 @@ void presentAsApplicationWindow(HWND dialog) {
                  icon(IDI_CARDHOLD_SMALL, GetSystemMetrics(SM_CXSMICON)));
 }
 
+// A log-off or shut-down asks about unsaved counts as leaving does. While a chooser or
+// box is open it is refused without asking: the chooser's buffers are shared, and a
+// second question must not stack on the first.
+LRESULT mayEndSession(HWND dialog) {
+    Win32Dialog& seam = seamFor(dialog);
+    return !seam.boxOpen() && offerToSaveDecks(seam);
+}
+
+// A dialog procedure hands a message's result back through DWLP_MSGRESULT.
+INT_PTR answer(HWND dialog, LRESULT result) {
+    SetWindowLongPtrW(dialog, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
 INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
@@ -39,6 +54,7 @@ INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         onInitDialog(seamFor(dialog));
         return TRUE;
     case WM_COMMAND: onCommand(seamFor(dialog), LOWORD(wParam), HIWORD(wParam)); return TRUE;
+    case WM_QUERYENDSESSION: return answer(dialog, mayEndSession(dialog));
     default: return FALSE;
     }
 }

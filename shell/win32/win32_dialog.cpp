@@ -1,5 +1,6 @@
 #include "shell/win32/win32_dialog.h"
 
+#include "catalogue/windows1252.h"
 #include "ui/control_ids.h"
 #include "shell/win32/about_box.h"
 #include "shell/win32/file_chooser.h"
@@ -15,6 +16,9 @@ constexpr int BytesPerEntry = 38;
 void Win32Dialog::attach(HWND dialog) {
     dialog_ = dialog;
     list_ = dialog ? GetDlgItem(dialog, IDC_CARD_LIST) : nullptr;
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    listBox_ = list_ && GetComboBoxInfo(list_, &parts) ? parts.hwndList : nullptr;
 }
 
 bool Win32Dialog::hasControl(int id) const {
@@ -60,6 +64,19 @@ void Win32Dialog::listSelect(int position) {
     toList(CB_SETCURSEL, static_cast<WPARAM>(position));
 }
 
+// Through the combo box's own list: CB_SETCURSEL would copy the entry into the field
+// and highlight it, so the next key would wipe what the user typed.
+void Win32Dialog::listSelectKeepingField(int position) {
+    SendMessageW(listBox_, LB_SETCURSEL, static_cast<WPARAM>(position), 0);
+}
+
+bool Win32Dialog::fieldText(std::string& text) const {
+    std::wstring typed(static_cast<size_t>(GetWindowTextLengthW(list_)) + 1, L'\0');
+    typed.resize(
+        static_cast<size_t>(GetWindowTextW(list_, typed.data(), static_cast<int>(typed.size()))));
+    return utf16ToWindows1252(std::u16string(typed.begin(), typed.end()), text);
+}
+
 int Win32Dialog::listSelection() const {
     const LRESULT selection = toList(CB_GETCURSEL);
     return selection == CB_ERR ? -1 : static_cast<int>(selection);
@@ -85,14 +102,17 @@ void Win32Dialog::recordInitialDirectory() {
 }
 
 bool Win32Dialog::chooseFile(ChooserMode mode, FileKind kind, std::string& path) {
+    const OpenBox open(openBoxes_);
     return runFileChooser(dialog_, mode, kind, path);
 }
 
 void Win32Dialog::showMessage(const std::string& text) {
+    const OpenBox open(openBoxes_);
     showMessageBox(dialog_, text);
 }
 
 Answer Win32Dialog::askQuestion(const std::string& text) {
+    const OpenBox open(openBoxes_);
     return askQuestionBox(dialog_, text);
 }
 

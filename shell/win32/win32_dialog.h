@@ -25,6 +25,8 @@ class Win32Dialog final : public Dialog {
     int listSelection() const override;
     int listSize() const override;
     std::string listText(int position) const override;
+    void listSelectKeepingField(int position) override;
+    bool fieldText(std::string& text) const override;
 
     void recordInitialDirectory() override;
     bool chooseFile(ChooserMode mode, FileKind kind, std::string& path) override;
@@ -33,11 +35,23 @@ class Win32Dialog final : public Dialog {
     void showAbout() override;
     void endDialog(int result) override;
 
+    // True while a file chooser, a message or the question is open over the dialog.
+    bool boxOpen() const { return openBoxes_ > 0; }
+
   private:
+    // Counts a box as open for as long as it exists.
+    struct OpenBox {
+        explicit OpenBox(int& count) : count_(count) { ++count_; }
+        ~OpenBox() { --count_; }
+        int& count_;
+    };
+
     LRESULT toList(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return SendMessageA(list_, message, wParam, lParam);
     }
 
     HWND dialog_ = nullptr;
     HWND list_ = nullptr;
+    HWND listBox_ = nullptr; // the list inside the combo box, below its edit field
+    int openBoxes_ = 0;
 };

@@ -92,6 +92,12 @@ class Runner {
             dialog_.command(number(a), b.empty() ? 0 : number(b));
         } else if (verb == "answer-file") {
             answerFile(line, a);
+        } else if (verb == "type") {
+            typeText(line);
+        } else if (verb == "key") {
+            noMore(b);
+            if (a != "enter") fail(lineNumber_, "key takes enter");
+            dialog_.pressEnter();
         } else if (verb == "answer-question") {
             noMore(b);
             answerQuestion(a);
@@ -115,6 +121,12 @@ class Runner {
             dialog_.queueFileAnswer(path);
     }
 
+    void typeText(const std::string& line) {
+        // The text is the rest of the line after one space, so it may hold spaces.
+        const size_t verbEnd = line.find("type") + 4;
+        dialog_.type(verbEnd < line.size() ? line.substr(verbEnd + 1) : "");
+    }
+
     void answerQuestion(const std::string& word) {
         if (word == "yes")
             dialog_.queueAnswer(Answer::Yes);
@@ -133,6 +145,9 @@ class Runner {
             std::printf("list %d selected %d\n", dialog_.listSize(), dialog_.listSelection());
             for (int k = 0; k < dialog_.listSize(); ++k)
                 printQuoted(std::to_string(k) + " ", dialog_.listText(k));
+        } else if (what == "edit") {
+            noMore(b);
+            printQuoted("edit ", dialog_.field());
         } else if (what == "count") {
             noMore(extra);
             const int deck = number(b), card = number(c);

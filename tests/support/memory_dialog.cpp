@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "ui/control_ids.h"
 #include "shell/main_dialog.h"
 
 MemoryDialog::MemoryDialog() {
@@ -41,6 +42,7 @@ void MemoryDialog::setChecked(int id, bool checked) {
 void MemoryDialog::listClear() {
     entries_.clear();
     selection_ = -1;
+    field_.clear();
 }
 void MemoryDialog::listBeginFill(int expectedEntries) {
     entries_.reserve(expectedEntries);
@@ -51,8 +53,17 @@ void MemoryDialog::listAppend(const char* text) {
 void MemoryDialog::listEndFill() {}
 
 void MemoryDialog::listSelect(int position) {
+    listSelectKeepingField(position);
+    // Like the real combo box: the field shows the selected entry, or nothing.
+    field_ = selection_ >= 0 ? entries_[selection_] : "";
+}
+void MemoryDialog::listSelectKeepingField(int position) {
     // Like the real list: an out-of-range position selects nothing.
     selection_ = position >= 0 && position < listSize() ? position : -1;
+}
+bool MemoryDialog::fieldText(std::string& text) const {
+    text = field_;
+    return true;
 }
 int MemoryDialog::listSelection() const {
     return selection_;
@@ -121,11 +132,31 @@ void MemoryDialog::click(int id) {
 
 void MemoryDialog::select(int position) {
     listSelect(position);
-    onCommand(*this, 2000, 1);
+    onCommand(*this, IDC_CARD_LIST, 1);
 }
 
 void MemoryDialog::command(int id, int notifyCode) {
     onCommand(*this, id, notifyCode);
+}
+
+void MemoryDialog::editField(std::string text) {
+    field_ = std::move(text);
+    // The real control drops its selection before it tells the dialog of the edit.
+    selection_ = -1;
+    onCommand(*this, IDC_CARD_LIST, 5);
+}
+
+void MemoryDialog::type(const std::string& text) {
+    if (text.empty()) editField("");
+    for (size_t typed = 1; typed <= text.size() && !ended_; ++typed)
+        editField(text.substr(0, typed));
+}
+
+void MemoryDialog::pressEnter() {
+    int target = IDC_OK;
+    for (const ControlLayout& layout : MainDialogLayout)
+        if (layout.kind == ControlKind::DefaultPushButton) target = layout.id;
+    onCommand(*this, target, 0);
 }
 
 void MemoryDialog::queueFileAnswer(std::optional<std::string> path) {

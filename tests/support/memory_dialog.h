@@ -28,6 +28,8 @@ class MemoryDialog : public Dialog {
     int listSelection() const override;
     int listSize() const override;
     std::string listText(int position) const override;
+    void listSelectKeepingField(int position) override;
+    bool fieldText(std::string& text) const override;
     void recordInitialDirectory() override;
     bool chooseFile(ChooserMode mode, FileKind kind, std::string& path) override;
     void showMessage(const std::string& text) override;
@@ -40,6 +42,11 @@ class MemoryDialog : public Dialog {
     void click(int id);
     void select(int position);
     void command(int id, int notifyCode = 0);
+    // Types `text` over the field's highlighted text, one character at a time, each
+    // an edit notification; empty text deletes it in one edit.
+    void type(const std::string& text);
+    // Enter outside a push button, as the dialog manager delivers it.
+    void pressEnter();
 
     // Answers for the next chooser and question; with none queued a chooser is
     // cancelled and a question is answered Cancel.
@@ -50,6 +57,7 @@ class MemoryDialog : public Dialog {
     const std::string& text(int id) const;
     bool isCheckBoxControl(int id) const { return isCheckBox(control(id).kind); }
     const std::vector<std::string>& listEntries() const { return entries_; }
+    const std::string& field() const { return field_; }
     bool ended() const { return ended_; }
     int endResult() const { return endResult_; }
     const std::string& initialDirectory() const { return initialDirectory_; }
@@ -67,10 +75,12 @@ class MemoryDialog : public Dialog {
     Control& control(int id);
     const Control& control(int id) const;
     void record(const std::string& line);
+    void editField(std::string text);
 
     std::map<int, Control> controls_;
     std::vector<std::string> entries_;
     int selection_ = -1;
+    std::string field_; // the list's edit field
     std::deque<std::optional<std::string>> fileAnswers_;
     std::deque<Answer> answers_;
     std::vector<std::string> events_;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/control_ids.h"
+#include "shell/win32/file_chooser.h"
 #include "shell/win32/message_boxes.h"
 #include "shell/win32/win32_dialog.h"
 #include "tests/win32/modal_watcher.h"
@@ -115,6 +116,53 @@ TEST(LeavingTheProgram, WithUnsavedCountsAsksBeforeEnding) {
     hookAnswer = IDNO;
     user.command(IDC_CANCEL);
     EXPECT_FALSE(IsWindowVisible(dialog.handle())) << "the dialog should have ended";
+    setMessageBoxHook(nullptr);
+}
+
+// A log-off or shut-down asks as leaving does and answers through DWLP_MSGRESULT;
+// while a box is already open it is refused without asking again.
+int boxesShown = 0;
+HWND queriedDuringBox = nullptr;
+LRESULT answerDuringBox = -1;
+
+LRESULT queryEndSession(HWND dialog) {
+    return SendMessageW(dialog, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+}
+
+int countingBoxHook(HWND, const wchar_t*, const wchar_t*, UINT) {
+    ++boxesShown;
+    if (queriedDuringBox) answerDuringBox = queryEndSession(queriedDuringBox);
+    return hookAnswer;
+}
+
+bool cancellingChooser(ChooserMode, FileKind, OPENFILENAMEW&) {
+    return false;
+}
+
+TEST(EndingTheSession, AsksAboutUnsavedCountsAsLeavingDoes) {
+    RealMainDialog dialog;
+    setMessageBoxHook(countingBoxHook);
+    setChooserHook(cancellingChooser);
+    EXPECT_EQ(queryEndSession(dialog.handle()), TRUE);
+    EXPECT_EQ(boxesShown, 0) << "nothing to save, nothing asked";
+
+    RealUser user(dialog.handle());
+    user.click(IDC_PLUS);
+    hookAnswer = IDCANCEL;
+    EXPECT_EQ(queryEndSession(dialog.handle()), FALSE);
+    hookAnswer = IDYES;
+    EXPECT_EQ(queryEndSession(dialog.handle()), FALSE) << "the save did not happen";
+    hookAnswer = IDNO;
+    EXPECT_EQ(queryEndSession(dialog.handle()), TRUE);
+    EXPECT_EQ(boxesShown, 3);
+
+    queriedDuringBox = dialog.handle(); // while Load's own question is open
+    hookAnswer = IDCANCEL;
+    user.command(IDM_FILE_LOAD);
+    EXPECT_EQ(answerDuringBox, FALSE);
+    EXPECT_EQ(boxesShown, 4) << "no second question";
+    queriedDuringBox = nullptr;
+    setChooserHook(nullptr);
     setMessageBoxHook(nullptr);
 }
 

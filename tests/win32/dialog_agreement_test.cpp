@@ -169,6 +169,14 @@ const Scenario Scenarios[] = {
          EXPECT_EQ(shot.texts.at(IDC_PANEL_TOTAL), "Store Deck 1 total 3 Cards");
          EXPECT_EQ(shot.texts.at(IDC_PANEL_COMPLETE), "Deck  1 is 0 % Complete.");
      }},
+    // The control's own write of the selected name into its field is no typing: the
+    // second of two same names stays selected.
+    {"SecondOfTwoSameNames", [](UserActions& user) { user.select(1); },
+     [](const DialogSnapshot& shot) {
+         ASSERT_EQ(shot.entries[0], shot.entries[1]);
+         EXPECT_EQ(shot.selection, 1);
+         EXPECT_EQ(shot.field, shot.entries[1]);
+     }},
     {"ClearDeckNoAndYes",
      [](UserActions& user) {
          user.select(5);

@@ -38,8 +38,8 @@ DWORD kindStyle(ControlKind kind) {
     case ControlKind::StaticCentred: return SS_CENTER;
     case ControlKind::AutoCheckBox: return BS_AUTOCHECKBOX;
     case ControlKind::AutoCheckBoxNotify: return BS_AUTOCHECKBOX | BS_NOTIFY;
-    case ControlKind::DefaultPushButton: return BS_DEFPUSHBUTTON;
     case ControlKind::PushButton: return BS_PUSHBUTTON;
+    case ControlKind::DefaultPushButton: return BS_DEFPUSHBUTTON;
     }
     return 0;
 }

@@ -92,7 +92,7 @@ bool recordingHook(ChooserMode mode, FileKind kind, OPENFILENAMEW& description) 
 
 int countingBoxHook(HWND, const wchar_t*, const wchar_t*, UINT) {
     ++boxesShown;
-    return IDOK;
+    return IDNO; // the question about unsaved counts: Load goes on to its chooser
 }
 
 class FileChooser : public testing::Test {
@@ -228,7 +228,7 @@ TEST_F(FileChooser, CancellingAnyCommandTouchesNothing) {
         user.command(id);
     EXPECT_EQ(seen.size(), std::size(commands)); // every one of them asked
     EXPECT_TRUE(snapshotOf(dialog()) == before) << differences(snapshotOf(dialog()), before);
-    EXPECT_EQ(boxesShown, 0);
+    EXPECT_EQ(boxesShown, 1) << "Load's question only";
     EXPECT_TRUE(start_.files().empty());
     EXPECT_TRUE(elsewhere_.files().empty());
 }

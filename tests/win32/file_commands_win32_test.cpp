@@ -31,7 +31,9 @@ bool answeringHook(ChooserMode, FileKind, OPENFILENAMEW& description) {
     return true;
 }
 
-int recordingBoxHook(HWND, const wchar_t* text, const wchar_t*, UINT) {
+// Messages are recorded; the question about unsaved counts is answered No.
+int recordingBoxHook(HWND, const wchar_t* text, const wchar_t*, UINT type) {
+    if ((type & MB_TYPEMASK) == MB_YESNOCANCEL) return IDNO;
     messages.push_back(text);
     return IDOK;
 }

@@ -89,6 +89,7 @@ DialogSnapshot snapshotOf(HWND dialog) {
         shot.entries.push_back(entry);
     }
     shot.selection = static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0));
+    shot.field = controlText(dialog, IDC_CARD_LIST);
     return shot;
 }
 
@@ -101,6 +102,7 @@ DialogSnapshot snapshotOf(const MemoryDialog& dialog) {
     }
     shot.entries = dialog.listEntries();
     shot.selection = dialog.listSelection();
+    shot.field = dialog.field();
     return shot;
 }
 
@@ -124,6 +126,8 @@ std::string differences(const DialogSnapshot& real, const DialogSnapshot& memory
         if (real.entries[i] != memory.entries[i])
             note("entry " + std::to_string(i) + ": real \"" + real.entries[i] + "\", memory \"" +
                  memory.entries[i] + "\"");
+    if (real.field != memory.field)
+        note("field: real \"" + real.field + "\", memory \"" + memory.field + "\"");
     if (real.selection != memory.selection)
         note("selection: real " + std::to_string(real.selection) + ", memory " +
              std::to_string(memory.selection));

@@ -67,12 +67,13 @@ class MemoryUser final : public UserActions {
 };
 
 // Everything the main dialog shows that the program writes: the text of every
-// control with an id, the check boxes' states, the list and its selection.
+// control with an id, the check boxes' states, the list, its selection and its field.
 struct DialogSnapshot {
     std::map<int, std::string> texts;
     std::map<int, bool> checked;
     std::vector<std::string> entries;
     int selection = -1;
+    std::string field;
 
     bool operator==(const DialogSnapshot&) const = default;
 };
