@@ -87,7 +87,10 @@ void appendReportTrailer(std::string& out, int entries) {
     out += LineEnd;
 }
 
-void writeDeckReport(std::string& out, int deck, bool detailed, bool needs, bool filtered) {
+void writeDeckReport(std::string& out, int deck, DeckReportKind kind) {
+    const bool needs = kind.listing == DeckReportKind::Needs;
+    const bool filtered = kind.scope == DeckReportKind::Filtered;
+    const bool detailed = kind.detail == DeckReportKind::Detailed;
     int entries = 0;
     for (int card = 0; card < CardCount; ++card) {
         const int32_t count = deckSet.decks[deck].counts[card];

@@ -10,9 +10,17 @@
 
 struct CardRecord;
 
+// Which deck report: the cards held or lacked, one line or four per card, over the
+// whole catalogue or the filtered cards only.
+struct DeckReportKind {
+    enum Listing { Cards, Needs } listing;
+    enum Detail { Basic, Detailed } detail;
+    enum Scope { WholeCatalogue, Filtered } scope;
+};
+
 // Appends the whole report about `deck`: the entries in catalogue order, then the
 // "Total Cards" trailer counting them.
-void writeDeckReport(std::string& out, int deck, bool detailed, bool needs, bool filtered);
+void writeDeckReport(std::string& out, int deck, DeckReportKind kind);
 
 // One entry about one card holding `count` copies. In a Needs entry the count is not
 // written.

@@ -65,11 +65,11 @@ bool saveDeckFile(Dialog& dialog) {
     return true;
 }
 
-void exportDeckReport(Dialog& dialog, bool detailed, bool needs, bool filtered) {
+void exportDeckReport(Dialog& dialog, DeckReportKind kind) {
     std::string path;
     if (!dialog.chooseFile(ChooserMode::Save, FileKind::Text, path)) return;
     std::string bytes;
-    writeDeckReport(bytes, currentDeck, detailed, needs, filtered);
+    writeDeckReport(bytes, currentDeck, kind);
     exportReport(dialog, bytes, path);
 }
 

@@ -5,6 +5,7 @@
 #include "browser/card_list.h"
 #include "browser/card_panel.h"
 #include "browser/filters.h"
+#include "reports/deck_report.h"
 #include "ui/control_ids.h"
 #include "ui/dialog.h"
 #include "shell/file_commands.h"
@@ -12,6 +13,17 @@
 #include "store/unsaved_changes.h"
 
 namespace {
+
+// The eight deck reports of the Export menu.
+using R = DeckReportKind;
+constexpr DeckReportKind CardsBasic{R::Cards, R::Basic, R::WholeCatalogue};
+constexpr DeckReportKind CardsDetailed{R::Cards, R::Detailed, R::WholeCatalogue};
+constexpr DeckReportKind NeedsBasic{R::Needs, R::Basic, R::WholeCatalogue};
+constexpr DeckReportKind NeedsDetailed{R::Needs, R::Detailed, R::WholeCatalogue};
+constexpr DeckReportKind CardsFilteredBasic{R::Cards, R::Basic, R::Filtered};
+constexpr DeckReportKind CardsFilteredDetailed{R::Cards, R::Detailed, R::Filtered};
+constexpr DeckReportKind NeedsFilteredBasic{R::Needs, R::Basic, R::Filtered};
+constexpr DeckReportKind NeedsFilteredDetailed{R::Needs, R::Detailed, R::Filtered};
 
 constexpr int ButtonClicked = 0;    // BN_CLICKED, also the code of menu commands
 constexpr int SelectionChanged = 1; // CBN_SELCHANGE
@@ -109,6 +121,8 @@ void onInitDialog(Dialog& dialog) {
     dialog.recordInitialDirectory();
 }
 
+// One line a command, longer lines included.
+// clang-format off
 void onCommand(Dialog& dialog, int id, int notifyCode) {
     switch (id) {
     case IDC_CANCEL: leaveProgram(dialog); return;
@@ -120,16 +134,17 @@ void onCommand(Dialog& dialog, int id, int notifyCode) {
     case IDM_FILE_SAVE: saveDeckFile(dialog); return;
     case IDM_DECK_CLEAR_NO: return;
     case IDM_DECK_CLEAR_YES: wipeCurrentDeck(dialog); return;
-    case IDM_EXPORT_CARDS_BASIC: exportDeckReport(dialog, false, false, false); return;
-    case IDM_EXPORT_CARDS_DETAILED: exportDeckReport(dialog, true, false, false); return;
-    case IDM_EXPORT_NEEDS_BASIC: exportDeckReport(dialog, false, true, false); return;
-    case IDM_EXPORT_NEEDS_DETAILED: exportDeckReport(dialog, true, true, false); return;
-    case IDM_EXPORT_CARDS_FILTERED_BASIC: exportDeckReport(dialog, false, false, true); return;
-    case IDM_EXPORT_CARDS_FILTERED_DETAILED: exportDeckReport(dialog, true, false, true); return;
-    case IDM_EXPORT_NEEDS_FILTERED_BASIC: exportDeckReport(dialog, false, true, true); return;
-    case IDM_EXPORT_NEEDS_FILTERED_DETAILED: exportDeckReport(dialog, true, true, true); return;
+    case IDM_EXPORT_CARDS_BASIC: exportDeckReport(dialog, CardsBasic); return;
+    case IDM_EXPORT_CARDS_DETAILED: exportDeckReport(dialog, CardsDetailed); return;
+    case IDM_EXPORT_NEEDS_BASIC: exportDeckReport(dialog, NeedsBasic); return;
+    case IDM_EXPORT_NEEDS_DETAILED: exportDeckReport(dialog, NeedsDetailed); return;
+    case IDM_EXPORT_CARDS_FILTERED_BASIC: exportDeckReport(dialog, CardsFilteredBasic); return;
+    case IDM_EXPORT_CARDS_FILTERED_DETAILED: exportDeckReport(dialog, CardsFilteredDetailed); return;
+    case IDM_EXPORT_NEEDS_FILTERED_BASIC: exportDeckReport(dialog, NeedsFilteredBasic); return;
+    case IDM_EXPORT_NEEDS_FILTERED_DETAILED: exportDeckReport(dialog, NeedsFilteredDetailed); return;
     case IDM_EXPORT_CURRENT_LIST: exportListReport(dialog); return;
     case IDC_CARD_LIST: onListNotification(dialog, notifyCode); return;
     default: onBoxCommand(dialog, id, notifyCode); return;
     }
 }
+// clang-format on

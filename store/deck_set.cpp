@@ -47,11 +47,8 @@ int ownedDistinct(int deck) {
 }
 
 int completionPercent(int deck) {
-    // 1/1674 as a single-precision constant; both products in double, only the final
-    // one rounded to float, which gives exactly floor(100 * owned / 1674).
-    const float reciprocal = 0.00059737155f;
-    const double share = static_cast<double>(ownedDistinct(deck)) * reciprocal * 100.0;
-    return static_cast<int>(static_cast<float>(share));
+    // Rounded down, as the statistics line shows it.
+    return ownedDistinct(deck) * 100 / CardCount;
 }
 
 bool heldInAny(int card, uint32_t deckMask) {

@@ -196,7 +196,8 @@ TEST_F(FileCommandsTest, ExportsWriteTheReportOfTheCurrentDeck) {
     dialog.queueFileAnswer(pathOf("cards.txt"));
     dialog.command(IDM_EXPORT_CARDS_FILTERED_DETAILED);
     std::string expected;
-    writeDeckReport(expected, 2, true, false, true);
+    writeDeckReport(expected, 2,
+                    {DeckReportKind::Cards, DeckReportKind::Detailed, DeckReportKind::Filtered});
     EXPECT_EQ(readBytes(folder / "cards.txt"), expected);
     EXPECT_NE(expected.find("NUM: 4 "), std::string::npos);
 

@@ -56,7 +56,10 @@ std::vector<std::string> linesOf(const std::string& report) {
 
 std::string deckReport(int deck, bool detailed, bool needs, bool filtered) {
     std::string out;
-    writeDeckReport(out, deck, detailed, needs, filtered);
+    using R = DeckReportKind;
+    writeDeckReport(out, deck,
+                    {needs ? R::Needs : R::Cards, detailed ? R::Detailed : R::Basic,
+                     filtered ? R::Filtered : R::WholeCatalogue});
     return out;
 }
 

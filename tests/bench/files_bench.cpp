@@ -73,7 +73,9 @@ void BM_BuildLargestReport(benchmark::State& state) {
     std::size_t size = 0;
     for (auto _ : state) {
         std::string out;
-        writeDeckReport(out, 0, true, true, false);
+        writeDeckReport(
+            out, 0,
+            {DeckReportKind::Needs, DeckReportKind::Detailed, DeckReportKind::WholeCatalogue});
         size = out.size();
         benchmark::DoNotOptimize(out.data());
     }
@@ -87,7 +89,9 @@ void BM_ExportLargestReport(benchmark::State& state) {
     resetStore();
     for (auto _ : state) {
         std::string out;
-        writeDeckReport(out, 0, true, true, false);
+        writeDeckReport(
+            out, 0,
+            {DeckReportKind::Needs, DeckReportKind::Detailed, DeckReportKind::WholeCatalogue});
         const WriteResult result = writeFileSafely(path, out);
         if (!result.ok) state.SkipWithError(result.reason.c_str());
     }

@@ -131,7 +131,9 @@ TEST_F(FileCommandsOnWindows, ExportsWriteTheReportBytesWithCrLf) {
     user_.command(IDM_EXPORT_CURRENT_LIST);
 
     std::string expected;
-    writeDeckReport(expected, 0, true, false, false);
+    writeDeckReport(
+        expected, 0,
+        {DeckReportKind::Cards, DeckReportKind::Detailed, DeckReportKind::WholeCatalogue});
     const std::string cards = readAll(file(L"cards.txt"));
     EXPECT_EQ(cards, expected);
     EXPECT_EQ(cards.substr(cards.size() - 17), "\r\nTotal Cards 1\r\n");
