@@ -4,6 +4,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
+#include "tests/support/same_decks.h"
 namespace {
 
 // A DeckSet whose every count differs from its neighbours', so that a count landing
@@ -17,10 +18,6 @@ DeckSet patterned(int32_t seed) {
             count = static_cast<int32_t>(state);
         }
     return decks;
-}
-
-bool sameDecks(const DeckSet& a, const DeckSet& b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 unsigned byteAt(const std::string& bytes, std::size_t offset) {

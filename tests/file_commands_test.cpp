@@ -15,6 +15,7 @@
 #include "store/deck_file.h"
 #include "store/deck_set.h"
 #include "store/unsaved_changes.h"
+#include "tests/support/same_decks.h"
 #include "tests/support/memory_dialog.h"
 #include "tests/support/temp_folder.h"
 
@@ -25,10 +26,6 @@ namespace fs = std::filesystem;
 using testfiles::readBytes;
 using testfiles::utf8;
 using testfiles::writeBytes;
-
-bool sameDecks(const DeckSet& a, const DeckSet& b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
 
 // The program as it starts, with a fresh folder for the files the user names.
 class FileCommandsTest : public ::testing::Test {
