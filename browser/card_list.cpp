@@ -11,7 +11,9 @@
 #include "store/deck_set.h"
 
 int listCount = 0;
-int listCards[CardCount];
+namespace {
+int listCards[CardCount]; // the card each entry stands for
+} // namespace
 int listSelected = -1;
 
 void resetCardList() {

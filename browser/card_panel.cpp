@@ -12,9 +12,11 @@
 #include "ui/dialog.h"
 #include "store/deck_set.h"
 
-char nameBuffer[256];
-
 namespace {
+
+// The name named by the "has" line; it outlives a refresh that finds no card, so an
+// empty list still names the card shown before.
+char nameBuffer[256];
 
 // Blanking writes runs of spaces as wide as the label's longest content.
 void blankLabels(Dialog& dialog) {

@@ -3,10 +3,6 @@
 
 class Dialog;
 
-// The name named by the "has" line; it outlives a refresh that finds no card, so an
-// empty list still names the card shown before.
-extern char nameBuffer[256];
-
 void resetCardPanel();
 // Shows the card at list position `position` (-1 or past the end: no card) and the
 // current deck's three statistics lines; blank while a deck search is ticked.
