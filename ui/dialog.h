@@ -3,8 +3,10 @@
 // controls, the file choosers and the message boxes. No Windows types here; the
 // Win32 dialog and the in-memory dialog both implement it.
 //
-// Texts shown from the catalogue are Windows-1252 bytes. Paths and messages are
-// UTF-8, so that folder names outside the ANSI code page survive.
+// Texts shown from the catalogue are Windows-1252 bytes; an implementation converts
+// them explicitly to what its controls show (never through a system code page) and
+// gives list texts back as the same bytes. Paths and messages are UTF-8, so that
+// folder names outside the ANSI code page survive.
 #include <string>
 
 enum class FileKind { Deck, Text };

@@ -1,5 +1,8 @@
 #include "shell/win32/win32_dialog.h"
 
+#include <string>
+
+#include "catalogue/windows1252.h"
 #include "ui/control_ids.h"
 #include "shell/win32/about_box.h"
 #include "shell/win32/file_chooser.h"
@@ -7,8 +10,16 @@
 
 namespace {
 
-// Room the list reserves per entry when a fill starts: a card name and its NUL.
-constexpr int BytesPerEntry = 38;
+// Room the list reserves per entry when a fill starts: a card name and its NUL, in
+// UTF-16.
+constexpr int BytesPerEntry = 38 * sizeof(wchar_t);
+
+// The controls are Unicode: catalogue texts go in as UTF-16, converted from
+// Windows-1252 here, so no ANSI code page other than 1252 can change a letter.
+std::wstring wide(const char* text) {
+    const std::u16string utf16 = windows1252ToUtf16(text);
+    return std::wstring(utf16.begin(), utf16.end());
+}
 
 } // namespace
 
@@ -21,9 +32,8 @@ bool Win32Dialog::hasControl(int id) const {
     return GetDlgItem(dialog_, id) != nullptr;
 }
 
-// Catalogue texts are Windows-1252 bytes: the ANSI functions take them as they are.
 void Win32Dialog::setText(int id, const char* text) {
-    SetDlgItemTextA(dialog_, id, text);
+    SetDlgItemTextW(dialog_, id, wide(text).c_str());
 }
 
 bool Win32Dialog::isChecked(int id) const {
@@ -47,7 +57,7 @@ void Win32Dialog::listBeginFill(int expectedEntries) {
 }
 
 void Win32Dialog::listAppend(const char* text) {
-    toList(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    toList(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(text).c_str()));
 }
 
 void Win32Dialog::listEndFill() {
@@ -70,14 +80,16 @@ int Win32Dialog::listSize() const {
     return count == CB_ERR ? 0 : static_cast<int>(count);
 }
 
+// Every entry went in from Windows-1252, so it converts back exactly.
 std::string Win32Dialog::listText(int position) const {
     const LRESULT length = toList(CB_GETLBTEXTLEN, static_cast<WPARAM>(position));
     if (length == CB_ERR) return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
+    std::u16string utf16(static_cast<size_t>(length) + 1, u'\0');
     const LRESULT copied =
-        toList(CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
-    return text;
+        toList(CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(utf16.data()));
+    utf16.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
+    std::string text;
+    return utf16ToWindows1252(utf16, text) ? text : std::string();
 }
 
 void Win32Dialog::recordInitialDirectory() {

@@ -35,7 +35,7 @@ class Win32Dialog final : public Dialog {
 
   private:
     LRESULT toList(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return SendMessageA(list_, message, wParam, lParam);
+        return SendMessageW(list_, message, wParam, lParam);
     }
 
     HWND dialog_ = nullptr;

@@ -1,16 +1,23 @@
 // Measures, under Windows or Wine, how long cardhold.exe takes from process start to
 // its dialog on screen, and how long a filter click takes inside the running
-// program (the list refilled and the panel rewritten). Not a test: it prints figures.
+// program (the list refilled and the panel rewritten), each against a floor: this
+// tool's own copy of dialog 129 doing the least a click must (floor_dialog.cpp),
+// started as another process in the same way. Program and floor alternate, three
+// runs each. Not a test: it prints figures.
 //
 //   measure_cardhold path\to\cardhold.exe [starts] [clicks]
+//   measure_cardhold floor        (the floor dialog itself)
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "ui/control_ids.h"
+#include "tests/win32/floor_dialog.h"
 #include "tests/win32/process_windows.h"
 
 namespace {
@@ -60,62 +67,91 @@ double timeClick(HWND dialog, int id) {
     return (now() - start) * 1000.0;
 }
 
-int listCount(HWND dialog) {
-    return static_cast<int>(SendMessageW(GetDlgItem(dialog, IDC_CARD_LIST), CB_GETCOUNT, 0, 0));
-}
+struct Figures {
+    double start = 0;             // process start to dialog shown
+    double allOff = 0, allOn = 0; // type "All" box 9020: list emptied, refilled
+    double setOff = 0, setOn = 0; // set box 9000: partial refill and back
+    int fullCount = 0;
+};
 
-} // namespace
-
-int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: measure_cardhold path\\to\\cardhold.exe [starts] [clicks]\n");
-        return 2;
-    }
-    const std::wstring program = windowsPath(argv[1]);
-    const int starts = argc > 2 ? std::atoi(argv[2]) : 5;
-    const int clicks = argc > 3 ? std::atoi(argv[3]) : 21;
-
+// Medians over `starts` starts and `clicks` clicks of each kind; false if the
+// dialog never came.
+bool measure(const std::wstring& program, const std::wstring& arguments, int starts, int clicks,
+             Figures& figures) {
     std::vector<double> startTimes;
     for (int i = 0; i < starts; ++i) {
         PROCESS_INFORMATION process{};
         const double start = now();
-        if (!startProgram(program, process)) {
-            std::fprintf(stderr, "cannot start the program\n");
-            return 1;
-        }
+        if (!startProgram(program, process, arguments)) return false;
         HWND dialog = waitForDialog(process.dwProcessId, 30);
         if (dialog) startTimes.push_back((now() - start) * 1000.0);
         stop(process, dialog);
     }
 
     PROCESS_INFORMATION process{};
-    if (!startProgram(program, process)) return 1;
+    if (!startProgram(program, process, arguments)) return false;
     HWND dialog = waitForDialog(process.dwProcessId, 30);
     if (!dialog) {
-        std::fprintf(stderr, "the dialog never appeared\n");
         stop(process, nullptr);
-        return 1;
+        return false;
     }
-    // The type "All" box: off empties the list, on refills all 1674 names. A set box:
-    // off and on again, a partial refill.
-    std::vector<double> refillAll, emptyAll, setOff, setOn;
-    int fullCount = 0;
+    std::vector<double> allOff, allOn, setOff, setOn;
     for (int i = 0; i < clicks; ++i) {
-        emptyAll.push_back(timeClick(dialog, IDC_TYPE_ALL));
-        refillAll.push_back(timeClick(dialog, IDC_TYPE_ALL));
-        fullCount = listCount(dialog);
+        allOff.push_back(timeClick(dialog, IDC_TYPE_ALL));
+        allOn.push_back(timeClick(dialog, IDC_TYPE_ALL));
+        figures.fullCount =
+            static_cast<int>(SendMessageW(GetDlgItem(dialog, IDC_CARD_LIST), CB_GETCOUNT, 0, 0));
         setOff.push_back(timeClick(dialog, IDC_SET_ASHFALL));
         setOn.push_back(timeClick(dialog, IDC_SET_ASHFALL));
     }
     stop(process, dialog);
+    figures.start = median(startTimes);
+    figures.allOff = median(allOff);
+    figures.allOn = median(allOn);
+    figures.setOff = median(setOff);
+    figures.setOn = median(setOn);
+    return true;
+}
 
-    std::printf("start to dialog shown: median %.1f ms over %zu starts\n", median(startTimes),
-                startTimes.size());
-    std::printf(
-        "type \"All\" on (list refilled with %d names, panel): median %.2f ms, max %.2f ms\n",
-        fullCount, median(refillAll), *std::max_element(refillAll.begin(), refillAll.end()));
-    std::printf("type \"All\" off (list emptied, panel): median %.2f ms\n", median(emptyAll));
-    std::printf("set box off / on (partial refill): median %.2f / %.2f ms over %d clicks each\n",
-                median(setOff), median(setOn), clicks);
+void print(const char* who, const Figures& f) {
+    std::printf("  %-7s start %7.1f ms | type All off %6.2f on %6.2f ms (%d names) | set box "
+                "off %6.2f on %6.2f ms\n",
+                who, f.start, f.allOff, f.allOn, f.fullCount, f.setOff, f.setOn);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "floor") == 0) return runFloorDialog();
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: measure_cardhold path\\to\\cardhold.exe [starts] [clicks]\n");
+        return 2;
+    }
+    const std::wstring program = windowsPath(argv[1]);
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const int starts = argc > 2 ? std::atoi(argv[2]) : 5;
+    const int clicks = argc > 3 ? std::atoi(argv[3]) : 21;
+
+    std::printf("medians of %d starts and %d clicks of each kind; program / floor alternate\n",
+                starts, clicks);
+    for (int run = 1; run <= 3; ++run) {
+        Figures product, floor;
+        if (!measure(program, L"", starts, clicks, product) ||
+            !measure(self, L"floor", starts, clicks, floor)) {
+            std::fprintf(stderr, "a dialog never appeared\n");
+            return 1;
+        }
+        std::printf("run %d\n", run);
+        print("program", product);
+        print("floor", floor);
+        std::printf("  ratio   start %.2f | type All click %.2f (off %.2f, on %.2f) | set box "
+                    "click %.2f (off %.2f, on %.2f)\n",
+                    product.start / floor.start,
+                    (product.allOff + product.allOn) / (floor.allOff + floor.allOn),
+                    product.allOff / floor.allOff, product.allOn / floor.allOn,
+                    (product.setOff + product.setOn) / (floor.setOff + floor.setOn),
+                    product.setOff / floor.setOff, product.setOn / floor.setOn);
+    }
     return 0;
 }
