@@ -17,6 +17,12 @@ class Dialog {
   public:
     virtual ~Dialog() = default;
 
+    // Holds the painting of every control written until the matching release, which
+    // shows each of them once: a refresh blanks and rewrites its labels, and only the
+    // end of it need be seen. Holds nest. A dialog that does not paint ignores them.
+    virtual void holdRedraw() {}
+    virtual void releaseRedraw() {}
+
     virtual bool hasControl(int id) const = 0;
     virtual void setText(int id, const char* text) = 0;
     virtual bool isChecked(int id) const = 0;
@@ -40,4 +46,16 @@ class Dialog {
     virtual Answer askQuestion(const std::string& text) = 0;
     virtual void showAbout() = 0;
     virtual void endDialog(int result) = 0;
+};
+
+// Holds a dialog's painting for one scope.
+class RedrawHold {
+  public:
+    explicit RedrawHold(Dialog& dialog) : dialog_(dialog) { dialog_.holdRedraw(); }
+    ~RedrawHold() { dialog_.releaseRedraw(); }
+    RedrawHold(const RedrawHold&) = delete;
+    RedrawHold& operator=(const RedrawHold&) = delete;
+
+  private:
+    Dialog& dialog_;
 };

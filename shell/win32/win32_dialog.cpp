@@ -1,5 +1,6 @@
 #include "shell/win32/win32_dialog.h"
 
+#include <algorithm>
 #include <string>
 
 #include "catalogue/windows1252.h"
@@ -28,20 +29,48 @@ void Win32Dialog::attach(HWND dialog) {
     list_ = dialog ? GetDlgItem(dialog, IDC_CARD_LIST) : nullptr;
 }
 
+void Win32Dialog::holdRedraw() {
+    ++holds_;
+}
+
+// Each label written during the hold is painted once, by writing its last text again.
+void Win32Dialog::releaseRedraw() {
+    if (holds_ == 0 || --holds_ > 0) return;
+    for (const auto& [label, text] : held_)
+        SetWindowTextW(label, text.c_str());
+    held_.clear();
+}
+
 bool Win32Dialog::hasControl(int id) const {
     return GetDlgItem(dialog_, id) != nullptr;
 }
 
+// A static label paints as its text is set. While a hold is on, the text is stored
+// without painting (the default handling of the message), and painted at the release.
 void Win32Dialog::setText(int id, const char* text) {
-    SetDlgItemTextW(dialog_, id, wide(text).c_str());
+    HWND label = GetDlgItem(dialog_, id);
+    std::wstring shown = wide(text);
+    if (holds_ == 0) {
+        SetWindowTextW(label, shown.c_str());
+        return;
+    }
+    DefWindowProcW(label, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shown.c_str()));
+    const auto held = std::find_if(held_.begin(), held_.end(),
+                                   [label](const auto& entry) { return entry.first == label; });
+    if (held == held_.end())
+        held_.emplace_back(label, std::move(shown));
+    else
+        held->second = std::move(shown);
 }
-
 bool Win32Dialog::isChecked(int id) const {
     return IsDlgButtonChecked(dialog_, id) == BST_CHECKED;
 }
 
 void Win32Dialog::setChecked(int id, bool checked) {
-    CheckDlgButton(dialog_, id, checked ? BST_CHECKED : BST_UNCHECKED);
+    const LRESULT state = checked ? BST_CHECKED : BST_UNCHECKED;
+    // A box already in that state needs no paint, held or not.
+    if (SendDlgItemMessageW(dialog_, id, BM_GETCHECK, 0, 0) == state) return;
+    SendDlgItemMessageW(dialog_, id, BM_SETCHECK, static_cast<WPARAM>(state), 0);
 }
 
 void Win32Dialog::listClear() {

@@ -3,6 +3,10 @@
 // (a simple combo box), the file choosers, message boxes and the About box.
 #include <windows.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "ui/dialog.h"
 
 class Win32Dialog final : public Dialog {
@@ -12,6 +16,8 @@ class Win32Dialog final : public Dialog {
     void attach(HWND dialog);
     HWND handle() const { return dialog_; }
 
+    void holdRedraw() override;
+    void releaseRedraw() override;
     bool hasControl(int id) const override;
     void setText(int id, const char* text) override;
     bool isChecked(int id) const override;
@@ -40,4 +46,7 @@ class Win32Dialog final : public Dialog {
 
     HWND dialog_ = nullptr;
     HWND list_ = nullptr;
+    int holds_ = 0;
+    // Labels written during the hold, in order, with the last text of each.
+    std::vector<std::pair<HWND, std::wstring>> held_;
 };

@@ -67,56 +67,74 @@ double timeClick(HWND dialog, int id) {
     return (now() - start) * 1000.0;
 }
 
-struct Figures {
-    double start = 0;             // process start to dialog shown
-    double allOff = 0, allOn = 0; // type "All" box 9020: list emptied, refilled
-    double setOff = 0, setOn = 0; // set box 9000: partial refill and back
-    int fullCount = 0;
-};
-
-// Medians over `starts` starts and `clicks` clicks of each kind; false if the
-// dialog never came.
-bool measure(const std::wstring& program, const std::wstring& arguments, int starts, int clicks,
-             Figures& figures) {
-    std::vector<double> startTimes;
-    for (int i = 0; i < starts; ++i) {
-        PROCESS_INFORMATION process{};
-        const double start = now();
-        if (!startProgram(program, process, arguments)) return false;
-        HWND dialog = waitForDialog(process.dwProcessId, 30);
-        if (dialog) startTimes.push_back((now() - start) * 1000.0);
-        stop(process, dialog);
-    }
-
-    PROCESS_INFORMATION process{};
-    if (!startProgram(program, process, arguments)) return false;
-    HWND dialog = waitForDialog(process.dwProcessId, 30);
-    if (!dialog) {
-        stop(process, nullptr);
-        return false;
-    }
-    std::vector<double> allOff, allOn, setOff, setOn;
-    for (int i = 0; i < clicks; ++i) {
-        allOff.push_back(timeClick(dialog, IDC_TYPE_ALL));
-        allOn.push_back(timeClick(dialog, IDC_TYPE_ALL));
-        figures.fullCount =
-            static_cast<int>(SendMessageW(GetDlgItem(dialog, IDC_CARD_LIST), CB_GETCOUNT, 0, 0));
-        setOff.push_back(timeClick(dialog, IDC_SET_ASHFALL));
-        setOn.push_back(timeClick(dialog, IDC_SET_ASHFALL));
-    }
-    stop(process, dialog);
-    figures.start = median(startTimes);
-    figures.allOff = median(allOff);
-    figures.allOn = median(allOn);
-    figures.setOff = median(setOff);
-    figures.setOn = median(setOn);
-    return true;
+// Waits (bounded) until the dialog has painted what the last click left to paint,
+// so one click's deferred painting does not fall into the next one's time.
+void waitForPainted(HWND dialog) {
+    const double deadline = now() + 0.5;
+    HWND list = GetDlgItem(dialog, IDC_CARD_LIST);
+    while (now() < deadline &&
+           (GetUpdateRect(dialog, nullptr, FALSE) || GetUpdateRect(list, nullptr, FALSE)))
+        Sleep(1);
 }
 
-void print(const char* who, const Figures& f) {
-    std::printf("  %-7s start %7.1f ms | type All off %6.2f on %6.2f ms (%d names) | set box "
-                "off %6.2f on %6.2f ms\n",
-                who, f.start, f.allOff, f.allOn, f.fullCount, f.setOff, f.setOn);
+// One program under measurement: the product or the floor.
+struct Subject {
+    std::wstring path, arguments;
+    PROCESS_INFORMATION process{};
+    HWND dialog = nullptr;
+    std::vector<double> starts, allOff, allOn, setOff, setOn;
+    int fullCount = 0;
+
+    bool open() {
+        process = {};
+        const double start = now();
+        if (!startProgram(path, process, arguments)) return false;
+        dialog = waitForDialog(process.dwProcessId, 30);
+        if (dialog) starts.push_back((now() - start) * 1000.0);
+        return dialog != nullptr;
+    }
+    void close() { stop(process, dialog); }
+    double click(int id) {
+        const double time = timeClick(dialog, id);
+        waitForPainted(dialog);
+        return time;
+    }
+    // The type "All" box off (list emptied) and on (1674 names); set box 9000 off
+    // (a partial refill) and on again.
+    void clickEach() {
+        allOff.push_back(click(IDC_TYPE_ALL));
+        allOn.push_back(click(IDC_TYPE_ALL));
+        fullCount =
+            static_cast<int>(SendMessageW(GetDlgItem(dialog, IDC_CARD_LIST), CB_GETCOUNT, 0, 0));
+        setOff.push_back(click(IDC_SET_ASHFALL));
+        setOn.push_back(click(IDC_SET_ASHFALL));
+    }
+    void print(const char* who) const {
+        std::printf("  %-7s start %7.1f ms | type All off %6.2f on %6.2f ms (%d names) | set "
+                    "box off %6.2f on %6.2f ms\n",
+                    who, median(starts), median(allOff), median(allOn), fullCount, median(setOff),
+                    median(setOn));
+    }
+    double allClick() const { return median(allOff) + median(allOn); }
+    double setClick() const { return median(setOff) + median(setOn); }
+};
+
+// Program and floor take turns at every step, so a busy machine slows both alike.
+bool measureRun(Subject& product, Subject& floor, int starts, int clicks) {
+    for (int i = 0; i < starts; ++i)
+        for (Subject* subject : {&product, &floor}) {
+            const bool shown = subject->open();
+            subject->close();
+            if (!shown) return false;
+        }
+    const bool shown = product.open() && floor.open();
+    for (int i = 0; shown && i < clicks; ++i) {
+        product.clickEach();
+        floor.clickEach();
+    }
+    product.close();
+    floor.close();
+    return shown;
 }
 
 } // namespace
@@ -127,31 +145,28 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: measure_cardhold path\\to\\cardhold.exe [starts] [clicks]\n");
         return 2;
     }
-    const std::wstring program = windowsPath(argv[1]);
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     const int starts = argc > 2 ? std::atoi(argv[2]) : 5;
     const int clicks = argc > 3 ? std::atoi(argv[3]) : 21;
 
-    std::printf("medians of %d starts and %d clicks of each kind; program / floor alternate\n",
+    std::printf("medians of %d starts and %d clicks of each kind, program and floor in turn\n",
                 starts, clicks);
     for (int run = 1; run <= 3; ++run) {
-        Figures product, floor;
-        if (!measure(program, L"", starts, clicks, product) ||
-            !measure(self, L"floor", starts, clicks, floor)) {
+        Subject product, floor;
+        product.path = windowsPath(argv[1]);
+        floor.path = self;
+        floor.arguments = L"floor";
+        if (!measureRun(product, floor, starts, clicks)) {
             std::fprintf(stderr, "a dialog never appeared\n");
             return 1;
         }
         std::printf("run %d\n", run);
-        print("program", product);
-        print("floor", floor);
-        std::printf("  ratio   start %.2f | type All click %.2f (off %.2f, on %.2f) | set box "
-                    "click %.2f (off %.2f, on %.2f)\n",
-                    product.start / floor.start,
-                    (product.allOff + product.allOn) / (floor.allOff + floor.allOn),
-                    product.allOff / floor.allOff, product.allOn / floor.allOn,
-                    (product.setOff + product.setOn) / (floor.setOff + floor.setOn),
-                    product.setOff / floor.setOff, product.setOn / floor.setOn);
+        product.print("program");
+        floor.print("floor");
+        std::printf("  ratio   start %.2f | type All click %.2f | set box click %.2f\n",
+                    median(product.starts) / median(floor.starts),
+                    product.allClick() / floor.allClick(), product.setClick() / floor.setClick());
     }
     return 0;
 }
