@@ -28,8 +28,8 @@ bool listed(const CardRecord& card) {
 // reserved, then write the count and each panel label once.
 void refill(HWND dialog) {
     HWND list = GetDlgItem(dialog, IDC_CARD_LIST);
-    SendMessageW(list, CB_RESETCONTENT, 0, 0);
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list, CB_RESETCONTENT, 0, 0);
     SendMessageW(list, CB_INITSTORAGE, CardCount, CardCount * 38 * sizeof(wchar_t));
     int count = 0, first = -1;
     for (int card = 0; card < CardCount; ++card) {

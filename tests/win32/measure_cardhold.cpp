@@ -67,13 +67,23 @@ double timeClick(HWND dialog, int id) {
     return (now() - start) * 1000.0;
 }
 
-// Waits (bounded) until the dialog has painted what the last click left to paint,
-// so one click's deferred painting does not fall into the next one's time.
+BOOL CALLBACK findUnpainted(HWND window, LPARAM found) {
+    if (GetUpdateRect(window, nullptr, FALSE)) *reinterpret_cast<bool*>(found) = true;
+    return TRUE;
+}
+
+bool unpainted(HWND dialog) {
+    bool found = GetUpdateRect(dialog, nullptr, FALSE) != FALSE;
+    EnumChildWindows(dialog, findUnpainted, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Waits (bounded) until the dialog and all its controls have painted what the last
+// click left to paint, so one click's deferred painting does not fall into the next
+// one's time.
 void waitForPainted(HWND dialog) {
     const double deadline = now() + 0.5;
-    HWND list = GetDlgItem(dialog, IDC_CARD_LIST);
-    while (now() < deadline &&
-           (GetUpdateRect(dialog, nullptr, FALSE) || GetUpdateRect(list, nullptr, FALSE)))
+    while (now() < deadline && unpainted(dialog))
         Sleep(1);
 }
 
