@@ -81,6 +81,7 @@ void resetCardPanel() {
 }
 
 void refreshPanel(Dialog& dialog, int position) {
+    const RedrawHold hold(dialog);
     blankLabels(dialog);
     if (filterState.deckSearchMask != 0) return;
     const int card = cardAtFilteredPosition(position);

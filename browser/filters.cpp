@@ -67,6 +67,7 @@ void toggleMember(Dialog& dialog, int boxId) {
     const FilterGroup* group = groupOfMember(boxId);
     // The dispatcher's ranges are wider than the boxes; an id without a box is ignored.
     if (!group || !dialog.hasControl(boxId)) return;
+    const RedrawHold hold(dialog);
     uint32_t& mask = filterState.*(group->mask);
     const uint32_t bit = 1u << (boxId - group->firstId);
     if (dialog.isChecked(boxId))
@@ -80,6 +81,7 @@ void toggleMember(Dialog& dialog, int boxId) {
 void toggleAll(Dialog& dialog, int allBoxId) {
     const FilterGroup* group = groupOfAll(allBoxId);
     if (!group) return;
+    const RedrawHold hold(dialog);
     filterState.*(group->mask) = dialog.isChecked(allBoxId) ? group->allBits : 0;
     syncBoxes(dialog);
     rebuildList(dialog);

@@ -6,18 +6,16 @@
 #include "catalogue/card_record.h"
 #include "catalogue/name_tables.h"
 #include "reports/deck_report.h"
-#include "ui/dialog.h"
 
-void appendListEntry(std::string& out, const std::string& entryText, const CardRecord& record) {
-    out += entryText;
+void appendListEntry(std::string& out, const CardRecord& record) {
+    out.append(record.name, strnlen(record.name, sizeof record.name));
     out += ": ";
     out.append(SetNames[record.set], strnlen(SetNames[record.set], sizeof SetNames[0]));
     out += "\r\n";
 }
 
-void writeListReport(std::string& out, const Dialog& dialog) {
+void writeListReport(std::string& out) {
     for (int position = 0; position < listCount; ++position)
-        appendListEntry(out, dialog.listText(position),
-                        CardCatalogue[listPositionToCard(position)]);
+        appendListEntry(out, CardCatalogue[listPositionToCard(position)]);
     appendReportTrailer(out, listCount);
 }

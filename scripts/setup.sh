@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing Cardhold needs on a Debian 12 machine.
 # Idempotent: packages already present are skipped by apt, the i386
-# architecture is added once, and the Wine prefix is created once.
+# architecture is added once, the Russian locale is made once, the Wine prefix is
+# created once and its fonts are copied only when missing or changed.
 set -euo pipefail
 
 need_root() {
@@ -13,7 +14,7 @@ need_root() {
 SUDO=$(need_root)
 
 packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev python3
-          mingw-w64 wine wine32 wine64 xvfb x11-utils imagemagick)
+          mingw-w64 wine wine32 wine64 fonts-wine locales xvfb x11-utils imagemagick)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -35,3 +36,21 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$CARDHOLD_WINE" wineboot --init >/dev/null 2>&1 || true
   "$CARDHOLD_WINESERVER" -w || true
 fi
+
+# A locale whose Windows code page is not 1252 (Wine takes it from LC_ALL): the
+# code-page test runs the program under ru_RU.UTF-8, code page 1251.
+if ! locale -a 2>/dev/null | grep -qix 'ru_RU.utf8'; then
+  echo "setup: generating the ru_RU.UTF-8 locale"
+  $SUDO sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -qx 'ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  $SUDO locale-gen >/dev/null
+fi
+
+# Wine's own "MS Sans Serif" has Windows' metrics; without it the dialog font falls
+# back to a wider face and captions are cut. Wine 8 chooses it only from the
+# prefix's Fonts folder, so the bitmap fonts of every code page go there.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+mkdir -p "$fonts"
+for font in /usr/share/wine/fonts/sserife*.fon; do
+  cmp -s "$font" "$fonts/${font##*/}" || cp "$font" "$fonts/"
+done

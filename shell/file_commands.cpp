@@ -77,6 +77,6 @@ void exportListReport(Dialog& dialog) {
     std::string path;
     if (!dialog.chooseFile(ChooserMode::Save, FileKind::Text, path)) return;
     std::string bytes;
-    writeListReport(bytes, dialog);
+    writeListReport(bytes);
     exportReport(dialog, bytes, path);
 }

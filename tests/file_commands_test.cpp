@@ -201,7 +201,7 @@ TEST_F(FileCommandsTest, ExportsWriteTheReportOfTheCurrentDeck) {
     dialog.queueFileAnswer(pathOf("list.txt"));
     dialog.command(IDM_EXPORT_CURRENT_LIST);
     expected.clear();
-    writeListReport(expected, dialog);
+    writeListReport(expected);
     EXPECT_EQ(readBytes(folder / "list.txt"), expected);
 
     EXPECT_EQ(dialog.listEntries(), entries);

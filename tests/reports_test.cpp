@@ -106,7 +106,7 @@ TEST(ReportEntries, WholeSingleCardReportsAre74And70Bytes) {
     EXPECT_EQ(deck.size(), 74u);
 
     std::string list;
-    appendListEntry(list, sampleCard().name, sampleCard());
+    appendListEntry(list, sampleCard());
     appendReportTrailer(list, 1);
     EXPECT_EQ(list, line("Sample·Card··························:·Ashfall·······") +
                         line("Total·Cards·1"));
@@ -238,7 +238,7 @@ class ListReportTest : public DeckReportTest {
     }
     std::string report() const {
         std::string out;
-        writeListReport(out, dialog);
+        writeListReport(out);
         return out;
     }
     MemoryDialog dialog;

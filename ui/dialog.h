@@ -3,8 +3,10 @@
 // controls, the file choosers and the message boxes. No Windows types here; the
 // Win32 dialog and the in-memory dialog both implement it.
 //
-// Texts shown from the catalogue are Windows-1252 bytes. Paths and messages are
-// UTF-8, so that folder names outside the ANSI code page survive.
+// Texts shown from the catalogue are Windows-1252 bytes; an implementation converts
+// them explicitly to what its controls show (never through a system code page) and
+// gives list texts back as the same bytes. Paths and messages are UTF-8, so that
+// folder names outside the ANSI code page survive.
 #include <string>
 
 enum class FileKind { Deck, Text };
@@ -14,6 +16,12 @@ enum class Answer { Yes, No, Cancel };
 class Dialog {
   public:
     virtual ~Dialog() = default;
+
+    // Holds the painting of every control written until the matching release, which
+    // shows each of them once: a refresh blanks and rewrites its labels, and only the
+    // end of it need be seen. Holds nest. A dialog that does not paint ignores them.
+    virtual void holdRedraw() {}
+    virtual void releaseRedraw() {}
 
     virtual bool hasControl(int id) const = 0;
     virtual void setText(int id, const char* text) = 0;
@@ -43,4 +51,16 @@ class Dialog {
     virtual Answer askQuestion(const std::string& text) = 0;
     virtual void showAbout() = 0;
     virtual void endDialog(int result) = 0;
+};
+
+// Holds a dialog's painting for one scope.
+class RedrawHold {
+  public:
+    explicit RedrawHold(Dialog& dialog) : dialog_(dialog) { dialog_.holdRedraw(); }
+    ~RedrawHold() { dialog_.releaseRedraw(); }
+    RedrawHold(const RedrawHold&) = delete;
+    RedrawHold& operator=(const RedrawHold&) = delete;
+
+  private:
+    Dialog& dialog_;
 };

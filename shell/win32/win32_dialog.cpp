@@ -1,5 +1,8 @@
 #include "shell/win32/win32_dialog.h"
 
+#include <algorithm>
+#include <string>
+
 #include "catalogue/windows1252.h"
 #include "ui/control_ids.h"
 #include "shell/win32/about_box.h"
@@ -8,8 +11,16 @@
 
 namespace {
 
-// Room the list reserves per entry when a fill starts: a card name and its NUL.
-constexpr int BytesPerEntry = 38;
+// Room the list reserves per entry when a fill starts: a card name and its NUL, in
+// UTF-16.
+constexpr int BytesPerEntry = 38 * sizeof(wchar_t);
+
+// The controls are Unicode: catalogue texts go in as UTF-16, converted from
+// Windows-1252 here, so no ANSI code page other than 1252 can change a letter.
+std::wstring wide(const char* text) {
+    const std::u16string utf16 = windows1252ToUtf16(text);
+    return std::wstring(utf16.begin(), utf16.end());
+}
 
 } // namespace
 
@@ -21,13 +32,38 @@ void Win32Dialog::attach(HWND dialog) {
     listBox_ = list_ && GetComboBoxInfo(list_, &parts) ? parts.hwndList : nullptr;
 }
 
+void Win32Dialog::holdRedraw() {
+    ++holds_;
+}
+
+// Each label written during the hold is painted once, by writing its last text again.
+void Win32Dialog::releaseRedraw() {
+    if (holds_ == 0 || --holds_ > 0) return;
+    for (const auto& [label, text] : held_)
+        SetWindowTextW(label, text.c_str());
+    held_.clear();
+}
+
 bool Win32Dialog::hasControl(int id) const {
     return GetDlgItem(dialog_, id) != nullptr;
 }
 
-// Catalogue texts are Windows-1252 bytes: the ANSI functions take them as they are.
+// A static label paints as its text is set. While a hold is on, the text is stored
+// without painting (the default handling of the message), and painted at the release.
 void Win32Dialog::setText(int id, const char* text) {
-    SetDlgItemTextA(dialog_, id, text);
+    HWND label = GetDlgItem(dialog_, id);
+    std::wstring shown = wide(text);
+    if (holds_ == 0) {
+        SetWindowTextW(label, shown.c_str());
+        return;
+    }
+    DefWindowProcW(label, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shown.c_str()));
+    const auto held = std::find_if(held_.begin(), held_.end(),
+                                   [label](const auto& entry) { return entry.first == label; });
+    if (held == held_.end())
+        held_.emplace_back(label, std::move(shown));
+    else
+        held->second = std::move(shown);
 }
 
 bool Win32Dialog::isChecked(int id) const {
@@ -35,7 +71,10 @@ bool Win32Dialog::isChecked(int id) const {
 }
 
 void Win32Dialog::setChecked(int id, bool checked) {
-    CheckDlgButton(dialog_, id, checked ? BST_CHECKED : BST_UNCHECKED);
+    const LRESULT state = checked ? BST_CHECKED : BST_UNCHECKED;
+    // A box already in that state needs no paint, held or not.
+    if (SendDlgItemMessageW(dialog_, id, BM_GETCHECK, 0, 0) == state) return;
+    SendDlgItemMessageW(dialog_, id, BM_SETCHECK, static_cast<WPARAM>(state), 0);
 }
 
 void Win32Dialog::listClear() {
@@ -51,7 +90,7 @@ void Win32Dialog::listBeginFill(int expectedEntries) {
 }
 
 void Win32Dialog::listAppend(const char* text) {
-    toList(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    toList(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(text).c_str()));
 }
 
 void Win32Dialog::listEndFill() {
@@ -87,14 +126,16 @@ int Win32Dialog::listSize() const {
     return count == CB_ERR ? 0 : static_cast<int>(count);
 }
 
+// Every entry went in from Windows-1252, so it converts back exactly.
 std::string Win32Dialog::listText(int position) const {
     const LRESULT length = toList(CB_GETLBTEXTLEN, static_cast<WPARAM>(position));
     if (length == CB_ERR) return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
+    std::u16string utf16(static_cast<size_t>(length) + 1, u'\0');
     const LRESULT copied =
-        toList(CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
-    return text;
+        toList(CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(utf16.data()));
+    utf16.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
+    std::string text;
+    return utf16ToWindows1252(utf16, text) ? text : std::string();
 }
 
 void Win32Dialog::recordInitialDirectory() {

@@ -3,6 +3,10 @@
 // (a simple combo box), the file choosers, message boxes and the About box.
 #include <windows.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "ui/dialog.h"
 
 class Win32Dialog final : public Dialog {
@@ -12,6 +16,8 @@ class Win32Dialog final : public Dialog {
     void attach(HWND dialog);
     HWND handle() const { return dialog_; }
 
+    void holdRedraw() override;
+    void releaseRedraw() override;
     bool hasControl(int id) const override;
     void setText(int id, const char* text) override;
     bool isChecked(int id) const override;
@@ -47,11 +53,14 @@ class Win32Dialog final : public Dialog {
     };
 
     LRESULT toList(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return SendMessageA(list_, message, wParam, lParam);
+        return SendMessageW(list_, message, wParam, lParam);
     }
 
     HWND dialog_ = nullptr;
     HWND list_ = nullptr;
     HWND listBox_ = nullptr; // the list inside the combo box, below its edit field
     int openBoxes_ = 0;
+    int holds_ = 0;
+    // Labels written during the hold, in order, with the last text of each.
+    std::vector<std::pair<HWND, std::wstring>> held_;
 };

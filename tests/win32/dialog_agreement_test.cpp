@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "catalogue/card_record.h"
 #include "ui/control_ids.h"
@@ -233,6 +235,35 @@ TEST(DialogNotifications, FocusMovingOntoAnAllBoxLeavesItsGroupAlone) {
     SetFocus(dialog.control(IDC_CARD_LIST));
     EXPECT_TRUE(snapshotOf(dialog.handle()) == before);
     EXPECT_FALSE(IsDlgButtonChecked(dialog.handle(), IDC_TYPE_ALL));
+}
+
+// A static label paints whenever a WM_SETTEXT reaches it. A filter click blanks and
+// rewrites the panel, but each label must receive one text only: its last.
+std::map<HWND, std::vector<std::wstring>> textsReceived;
+WNDPROC labelProc = nullptr;
+
+LRESULT CALLBACK recordingLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETTEXT)
+        textsReceived[label].push_back(reinterpret_cast<const wchar_t*>(lParam));
+    return CallWindowProcW(labelProc, label, message, wParam, lParam);
+}
+
+TEST(DialogPainting, AFilterClickPaintsEachLabelOnceWithItsLastText) {
+    RealMainDialog dialog;
+    const int labels[] = {IDC_MATCH_COUNT,     IDC_PANEL_SET, IDC_PANEL_TYPE,  IDC_PANEL_RARITY,
+                          IDC_PANEL_ARTIST,    IDC_PANEL_ID,  IDC_PANEL_TEXT,  IDC_PANEL_ERRATA,
+                          IDC_PANEL_ALIGNMENT, IDC_PANEL_HAS, IDC_PANEL_TOTAL, IDC_PANEL_COMPLETE};
+    for (int id : labels)
+        labelProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+            dialog.control(id), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(recordingLabelProc)));
+    RealUser(dialog.handle()).click(IDC_SET_FIRST);
+    for (int id : labels) {
+        const std::vector<std::wstring>& texts = textsReceived[dialog.control(id)];
+        ASSERT_EQ(texts.size(), 1u) << "label " << id;
+        wchar_t shown[2048];
+        GetDlgItemTextW(dialog.handle(), id, shown, 2048);
+        EXPECT_EQ(texts[0], shown) << "label " << id;
+    }
 }
 
 } // namespace

@@ -1,16 +1,23 @@
 // Measures, under Windows or Wine, how long cardhold.exe takes from process start to
 // its dialog on screen, and how long a filter click takes inside the running
-// program (the list refilled and the panel rewritten). Not a test: it prints figures.
+// program (the list refilled and the panel rewritten), each against a floor: this
+// tool's own copy of dialog 129 doing the least a click must (floor_dialog.cpp),
+// started as another process in the same way. Program and floor alternate, three
+// runs each. Not a test: it prints figures.
 //
 //   measure_cardhold path\to\cardhold.exe [starts] [clicks]
+//   measure_cardhold floor        (the floor dialog itself)
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "ui/control_ids.h"
+#include "tests/win32/floor_dialog.h"
 #include "tests/win32/process_windows.h"
 
 namespace {
@@ -60,62 +67,116 @@ double timeClick(HWND dialog, int id) {
     return (now() - start) * 1000.0;
 }
 
-int listCount(HWND dialog) {
-    return static_cast<int>(SendMessageW(GetDlgItem(dialog, IDC_CARD_LIST), CB_GETCOUNT, 0, 0));
+BOOL CALLBACK findUnpainted(HWND window, LPARAM found) {
+    if (GetUpdateRect(window, nullptr, FALSE)) *reinterpret_cast<bool*>(found) = true;
+    return TRUE;
+}
+
+bool unpainted(HWND dialog) {
+    bool found = GetUpdateRect(dialog, nullptr, FALSE) != FALSE;
+    EnumChildWindows(dialog, findUnpainted, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Waits (bounded) until the dialog and all its controls have painted what the last
+// click left to paint, so one click's deferred painting does not fall into the next
+// one's time.
+void waitForPainted(HWND dialog) {
+    const double deadline = now() + 0.5;
+    while (now() < deadline && unpainted(dialog))
+        Sleep(1);
+}
+
+// One program under measurement: the product or the floor.
+struct Subject {
+    std::wstring path, arguments;
+    PROCESS_INFORMATION process{};
+    HWND dialog = nullptr;
+    std::vector<double> starts, allOff, allOn, setOff, setOn;
+    int fullCount = 0;
+
+    bool open() {
+        process = {};
+        const double start = now();
+        if (!startProgram(path, process, arguments)) return false;
+        dialog = waitForDialog(process.dwProcessId, 30);
+        if (dialog) starts.push_back((now() - start) * 1000.0);
+        return dialog != nullptr;
+    }
+    void close() { stop(process, dialog); }
+    double click(int id) {
+        const double time = timeClick(dialog, id);
+        waitForPainted(dialog);
+        return time;
+    }
+    // The type "All" box off (list emptied) and on (1674 names); set box 9000 off
+    // (a partial refill) and on again.
+    void clickEach() {
+        allOff.push_back(click(IDC_TYPE_ALL));
+        allOn.push_back(click(IDC_TYPE_ALL));
+        fullCount =
+            static_cast<int>(SendMessageW(GetDlgItem(dialog, IDC_CARD_LIST), CB_GETCOUNT, 0, 0));
+        setOff.push_back(click(IDC_SET_ASHFALL));
+        setOn.push_back(click(IDC_SET_ASHFALL));
+    }
+    void print(const char* who) const {
+        std::printf("  %-7s start %7.1f ms | type All off %6.2f on %6.2f ms (%d names) | set "
+                    "box off %6.2f on %6.2f ms\n",
+                    who, median(starts), median(allOff), median(allOn), fullCount, median(setOff),
+                    median(setOn));
+    }
+    double allClick() const { return median(allOff) + median(allOn); }
+    double setClick() const { return median(setOff) + median(setOn); }
+};
+
+// Program and floor take turns at every step, so a busy machine slows both alike.
+bool measureRun(Subject& product, Subject& floor, int starts, int clicks) {
+    for (int i = 0; i < starts; ++i)
+        for (Subject* subject : {&product, &floor}) {
+            const bool shown = subject->open();
+            subject->close();
+            if (!shown) return false;
+        }
+    const bool shown = product.open() && floor.open();
+    for (int i = 0; shown && i < clicks; ++i) {
+        product.clickEach();
+        floor.clickEach();
+    }
+    product.close();
+    floor.close();
+    return shown;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "floor") == 0) return runFloorDialog();
     if (argc < 2) {
         std::fprintf(stderr, "usage: measure_cardhold path\\to\\cardhold.exe [starts] [clicks]\n");
         return 2;
     }
-    const std::wstring program = windowsPath(argv[1]);
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
     const int starts = argc > 2 ? std::atoi(argv[2]) : 5;
     const int clicks = argc > 3 ? std::atoi(argv[3]) : 21;
 
-    std::vector<double> startTimes;
-    for (int i = 0; i < starts; ++i) {
-        PROCESS_INFORMATION process{};
-        const double start = now();
-        if (!startProgram(program, process)) {
-            std::fprintf(stderr, "cannot start the program\n");
+    std::printf("medians of %d starts and %d clicks of each kind, program and floor in turn\n",
+                starts, clicks);
+    for (int run = 1; run <= 3; ++run) {
+        Subject product, floor;
+        product.path = windowsPath(argv[1]);
+        floor.path = self;
+        floor.arguments = L"floor";
+        if (!measureRun(product, floor, starts, clicks)) {
+            std::fprintf(stderr, "a dialog never appeared\n");
             return 1;
         }
-        HWND dialog = waitForDialog(process.dwProcessId, 30);
-        if (dialog) startTimes.push_back((now() - start) * 1000.0);
-        stop(process, dialog);
+        std::printf("run %d\n", run);
+        product.print("program");
+        floor.print("floor");
+        std::printf("  ratio   start %.2f | type All click %.2f | set box click %.2f\n",
+                    median(product.starts) / median(floor.starts),
+                    product.allClick() / floor.allClick(), product.setClick() / floor.setClick());
     }
-
-    PROCESS_INFORMATION process{};
-    if (!startProgram(program, process)) return 1;
-    HWND dialog = waitForDialog(process.dwProcessId, 30);
-    if (!dialog) {
-        std::fprintf(stderr, "the dialog never appeared\n");
-        stop(process, nullptr);
-        return 1;
-    }
-    // The type "All" box: off empties the list, on refills all 1674 names. A set box:
-    // off and on again, a partial refill.
-    std::vector<double> refillAll, emptyAll, setOff, setOn;
-    int fullCount = 0;
-    for (int i = 0; i < clicks; ++i) {
-        emptyAll.push_back(timeClick(dialog, IDC_TYPE_ALL));
-        refillAll.push_back(timeClick(dialog, IDC_TYPE_ALL));
-        fullCount = listCount(dialog);
-        setOff.push_back(timeClick(dialog, IDC_SET_ASHFALL));
-        setOn.push_back(timeClick(dialog, IDC_SET_ASHFALL));
-    }
-    stop(process, dialog);
-
-    std::printf("start to dialog shown: median %.1f ms over %zu starts\n", median(startTimes),
-                startTimes.size());
-    std::printf(
-        "type \"All\" on (list refilled with %d names, panel): median %.2f ms, max %.2f ms\n",
-        fullCount, median(refillAll), *std::max_element(refillAll.begin(), refillAll.end()));
-    std::printf("type \"All\" off (list emptied, panel): median %.2f ms\n", median(emptyAll));
-    std::printf("set box off / on (partial refill): median %.2f / %.2f ms over %d clicks each\n",
-                median(setOff), median(setOn), clicks);
     return 0;
 }

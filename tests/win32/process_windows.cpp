@@ -44,9 +44,11 @@ std::wstring windowsPath(const char* path) {
     return wide;
 }
 
-bool startProgram(const std::wstring& exePath, PROCESS_INFORMATION& process) {
+bool startProgram(const std::wstring& exePath, PROCESS_INFORMATION& process,
+                  const std::wstring& arguments) {
     std::wstring folder = exePath.substr(0, exePath.find_last_of(L'\\'));
     std::wstring commandLine = L"\"" + exePath + L"\"";
+    if (!arguments.empty()) commandLine += L" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     return CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,

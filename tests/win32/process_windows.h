@@ -24,4 +24,5 @@ HWND mainDialogOf(DWORD processId);
 std::wstring windowsPath(const char* path);
 
 // Starts `exePath` with its own folder as working folder; false if it cannot start.
-bool startProgram(const std::wstring& exePath, PROCESS_INFORMATION& process);
+bool startProgram(const std::wstring& exePath, PROCESS_INFORMATION& process,
+                  const std::wstring& arguments = L"");

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "catalogue/windows1252.h"
 #include "ui/control_ids.h"
 #include "ui/dialog_layout.h"
 #include "shell/main_dialog.h"
@@ -24,12 +25,25 @@ bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
 }
 
+namespace {
+
+// Wide text back to the catalogue's bytes; a character outside Windows-1252 shows
+// that the text went in through some other code page.
+std::string toWindows1252(const std::wstring& wide) {
+    std::string text;
+    if (!utf16ToWindows1252(std::u16string(wide.begin(), wide.end()), text))
+        return "<not Windows-1252>";
+    return text;
+}
+
+} // namespace
+
 std::string controlText(HWND dialog, int id) {
     HWND control = GetDlgItem(dialog, id);
-    const int length = GetWindowTextLengthA(control);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), length + 1)));
-    return text;
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return toWindows1252(text);
 }
 
 RealMainDialog::RealMainDialog(Visibility visibility) {
@@ -79,16 +93,16 @@ DialogSnapshot snapshotOf(HWND dialog) {
             shot.checked[layout.id] = IsDlgButtonChecked(dialog, layout.id) == BST_CHECKED;
     }
     HWND list = GetDlgItem(dialog, IDC_CARD_LIST);
-    const int count = static_cast<int>(SendMessageA(list, CB_GETCOUNT, 0, 0));
+    const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
-        const auto length = SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
-        std::string entry(static_cast<size_t>(length) + 1, '\0');
-        SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(i),
+        const auto length = SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::wstring entry(static_cast<size_t>(length) + 1, L'\0');
+        SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(i),
                      reinterpret_cast<LPARAM>(entry.data()));
         entry.resize(static_cast<size_t>(length));
-        shot.entries.push_back(entry);
+        shot.entries.push_back(toWindows1252(entry));
     }
-    shot.selection = static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0));
+    shot.selection = static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0));
     shot.field = controlText(dialog, IDC_CARD_LIST);
     return shot;
 }

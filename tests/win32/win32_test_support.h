@@ -14,7 +14,7 @@ class MemoryDialog;
 // Pumps this thread's messages until `condition` holds or `timeoutMs` passes.
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
-// A control's text as the ANSI functions give it (the catalogue's bytes).
+// A control's text read with the wide functions, as the catalogue's Windows-1252 bytes.
 std::string controlText(HWND dialog, int id);
 
 // The real main dialog from the real resources and dialog procedure, driven without
