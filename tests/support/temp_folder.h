@@ -17,6 +17,10 @@ inline std::string utf8(const fs::path& path) {
     return std::string(text.begin(), text.end());
 }
 
+inline fs::path fromUtf8(const std::string& text) {
+    return fs::path(std::u8string(text.begin(), text.end()));
+}
+
 inline void writeBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -30,7 +34,8 @@ inline std::string readBytes(const fs::path& path) {
 class TempFolder {
   public:
     explicit TempFolder(const std::string& prefix = "cardhold-test-")
-        : path_(fs::temp_directory_path() / (prefix + std::to_string(std::random_device{}()))) {
+        : path_(fs::temp_directory_path() /
+                fromUtf8(prefix + std::to_string(std::random_device{}()))) {
         fs::create_directories(path_);
     }
     ~TempFolder() {

@@ -7,23 +7,11 @@
 
 #include "ui/control_ids.h"
 #include "tests/win32/process_windows.h"
+#include "tests/win32/wait_until.h"
 
 namespace {
 
 std::wstring programPath;
-
-// Pumps this thread's messages until `condition` holds or the time is up.
-template <typename Condition> bool pumpUntil(Condition condition, DWORD timeoutMs = 20000) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&message);
-        if (condition()) return true;
-        if (GetTickCount64() >= deadline) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
 
 enum class Ending { CancelCommand, EscapeKey, ExitMenu, CloseBox };
 
@@ -52,11 +40,13 @@ TEST_P(Program, ShowsOnlyItsDialogAndEndsCleanly) {
     // Looks at every step of the wait, so a frame shown on the way is seen too.
     HWND dialog = nullptr;
     bool frameShown = false;
-    const bool shown = pumpUntil([&] {
-        for (const ProcessWindow& window : windowsOf(process.dwProcessId))
-            if (window.visible && window.className == L"CORVALE") frameShown = true;
-        return (dialog = mainDialogOf(process.dwProcessId)) != nullptr;
-    });
+    const bool shown = waitUntil(
+        [&] {
+            for (const ProcessWindow& window : windowsOf(process.dwProcessId))
+                if (window.visible && window.className == L"CORVALE") frameShown = true;
+            return (dialog = mainDialogOf(process.dwProcessId)) != nullptr;
+        },
+        20000);
     if (shown) {
         // The dialog is owned by the frame, which exists but stays hidden.
         HWND frame = GetWindow(dialog, GW_OWNER);

@@ -17,9 +17,13 @@
 #include "shell/win32/message_boxes.h"
 #include "files/win32/utf8.h"
 #include "store/deck_set.h"
+#include "tests/support/temp_folder.h"
 #include "tests/win32/win32_test_support.h"
 
 namespace {
+
+using testfiles::readBytes;
+using testfiles::writeBytes;
 
 std::vector<std::wstring> answers;
 std::vector<std::wstring> messages;
@@ -38,45 +42,9 @@ int recordingBoxHook(HWND, const wchar_t* text, const wchar_t*, UINT type) {
     return IDOK;
 }
 
-std::string readAll(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string bytes;
-    char buffer[65536];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
-}
-
-void writeAll(const std::wstring& path, const std::string& bytes) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-}
-
-std::vector<std::wstring> filesIn(const std::wstring& folder) {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
-}
-
 class FileCommandsOnWindows : public testing::Test {
   protected:
     FileCommandsOnWindows() {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        folder_ = std::wstring(temp) + L"cardhold-\u03a9-" + std::to_wstring(GetCurrentProcessId());
-        CreateDirectoryW(folder_.c_str(), nullptr);
         answers.clear();
         messages.clear();
         setChooserHook(answeringHook);
@@ -85,16 +53,10 @@ class FileCommandsOnWindows : public testing::Test {
     ~FileCommandsOnWindows() override {
         setChooserHook(nullptr);
         setMessageBoxHook(nullptr);
-        for (const std::wstring& name : filesIn(folder_)) {
-            const std::wstring path = folder_ + L"\\" + name;
-            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileW(path.c_str());
-        }
-        RemoveDirectoryW(folder_.c_str());
     }
-    std::wstring file(const wchar_t* name) const { return folder_ + L"\\" + name; }
+    std::wstring file(const wchar_t* name) const { return (folder_.path() / name).wstring(); }
 
-    std::wstring folder_;
+    testfiles::TempFolder folder_{"cardhold-\xCE\xA9-"}; // Greek Omega, outside the ANSI page
     RealMainDialog dialog_;
     RealUser user_{dialog_.handle()};
 };
@@ -106,11 +68,11 @@ TEST_F(FileCommandsOnWindows, SaveThenLoadRestoresTheDecks) {
     answers = {file(L"decks.tvn")};
     user_.command(IDM_FILE_SAVE);
 
-    const std::string bytes = readAll(file(L"decks.tvn"));
+    const std::string bytes = readBytes(file(L"decks.tvn"));
     ASSERT_EQ(bytes.size(), 33480u);
     for (size_t at = 0; at < bytes.size(); ++at)
         ASSERT_EQ(static_cast<unsigned char>(bytes[at]), at == 20 ? 3u : 0u) << "byte " << at;
-    EXPECT_EQ(filesIn(folder_).size(), 1u) << "no temporary file left beside it";
+    EXPECT_EQ(folder_.names().size(), 1u) << "no temporary file left beside it";
 
     user_.command(IDM_DECK_CLEAR_YES);
     EXPECT_EQ(controlText(dialog_.handle(), IDC_PANEL_TOTAL), "Store Deck 1 total 0 Cards");
@@ -134,10 +96,10 @@ TEST_F(FileCommandsOnWindows, ExportsWriteTheReportBytesWithCrLf) {
     writeDeckReport(
         expected, 0,
         {DeckReportKind::Cards, DeckReportKind::Detailed, DeckReportKind::WholeCatalogue});
-    const std::string cards = readAll(file(L"cards.txt"));
+    const std::string cards = readBytes(file(L"cards.txt"));
     EXPECT_EQ(cards, expected);
     EXPECT_EQ(cards.substr(cards.size() - 17), "\r\nTotal Cards 1\r\n");
-    const std::string list = readAll(file(L"list.txt"));
+    const std::string list = readBytes(file(L"list.txt"));
     EXPECT_EQ(list.substr(0, 37), CardCatalogue[0].name);
     EXPECT_EQ(list.substr(list.size() - 18), "Total Cards 1674\r\n");
     EXPECT_EQ(list.size(), 1674u * 55 + 18);
@@ -146,14 +108,14 @@ TEST_F(FileCommandsOnWindows, ExportsWriteTheReportBytesWithCrLf) {
 
 TEST_F(FileCommandsOnWindows, AFailedSaveKeepsTheOldFileAndSaysWhy) {
     const std::wstring target = file(L"decks.tvn");
-    writeAll(target, "the old decks");
+    writeBytes(target, "the old decks");
     SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY);
     user_.click(IDC_PLUS);
     answers = {target};
     user_.command(IDM_FILE_SAVE);
 
-    EXPECT_EQ(readAll(target), "the old decks");
-    EXPECT_EQ(filesIn(folder_).size(), 1u);
+    EXPECT_EQ(readBytes(target), "the old decks");
+    EXPECT_EQ(folder_.names().size(), 1u);
     ASSERT_EQ(messages.size(), 1u);
     const std::string message = narrow(messages[0].c_str());
     EXPECT_NE(message.find("Could not save"), std::string::npos) << message;
@@ -162,7 +124,7 @@ TEST_F(FileCommandsOnWindows, AFailedSaveKeepsTheOldFileAndSaysWhy) {
 
 TEST_F(FileCommandsOnWindows, AWrongSizedFileLoadsNothing) {
     user_.click(IDC_PLUS);
-    writeAll(file(L"short.tvn"), std::string(6696, '\x07'));
+    writeBytes(file(L"short.tvn"), std::string(6696, '\x07'));
     answers = {file(L"short.tvn")};
     user_.command(IDM_FILE_LOAD);
     EXPECT_EQ(deckSet.decks[0].counts[0], 1);

@@ -9,22 +9,6 @@
 #include "shell/win32/main_dialog_proc.h"
 #include "tests/support/memory_dialog.h"
 
-bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        if (condition()) return true;
-        const ULONGLONG now = GetTickCount64();
-        if (now >= deadline) return false;
-        // Wakes early for any message; otherwise looks again in 10 ms at most.
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
-
 namespace {
 
 // Wide text back to the catalogue's bytes; a character outside Windows-1252 shows

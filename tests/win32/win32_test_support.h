@@ -4,15 +4,14 @@
 // in-memory dialog alike, and snapshots of what each of them shows.
 #include <windows.h>
 
+#include "tests/win32/wait_until.h"
+
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 class MemoryDialog;
-
-// Pumps this thread's messages until `condition` holds or `timeoutMs` passes.
-bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
 // A control's text read with the wide functions, as the catalogue's Windows-1252 bytes.
 std::string controlText(HWND dialog, int id);
