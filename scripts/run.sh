@@ -84,7 +84,7 @@ wait_until() { # tries command...
   return 1
 }
 
-tool="$build/tests/win32/cardhold_window_tool.exe"
+tool="$build/tools/win32/cardhold_window_tool.exe"
 "$CARDHOLD_WINE" explorer /desktop=cardhold,1100x760 "$tool" run "$exe" "$stop" >/dev/null 2>&1 &
 
 # The dialog's X window inside the virtual desktop: "WxH+X+Y  +absX+absY".

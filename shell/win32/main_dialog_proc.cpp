@@ -6,6 +6,8 @@
 #include "shell/file_commands.h"
 #include "shell/main_dialog.h"
 #include "shell/win32/win32_dialog.h"
+#include "shell/win32/message_boxes.h"
+#include "shell/win32/file_chooser.h"
 
 HINSTANCE appInstance = GetModuleHandleW(nullptr);
 
@@ -74,4 +76,10 @@ INT_PTR runMainDialog(HWND owner) {
 HWND createMainDialog(HWND owner) {
     loadCommonControls();
     return CreateDialogParamW(appInstance, MAKEINTRESOURCEW(IDD_MAIN), owner, mainDialogProc, 0);
+}
+
+void resetWindowsProgramState() {
+    resetProgramState();
+    setChooserHook(nullptr);
+    setMessageBoxHook(nullptr);
 }

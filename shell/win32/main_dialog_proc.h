@@ -12,3 +12,7 @@ INT_PTR runMainDialog(HWND owner);
 // The same dialog without a modal loop, for tests and measurements that drive it
 // with messages. The caller destroys it with DestroyWindow.
 HWND createMainDialog(HWND owner);
+
+// Every count, filter, list and panel value back to its start-up state, and the test
+// hooks of the file choosers and message boxes removed with them.
+void resetWindowsProgramState();

@@ -5,6 +5,7 @@
 
 #include "ui/control_ids.h"
 #include "shell/win32/file_chooser.h"
+#include "shell/win32/main_dialog_proc.h"
 #include "shell/win32/message_boxes.h"
 #include "shell/win32/win32_dialog.h"
 #include "tests/win32/modal_watcher.h"
@@ -162,8 +163,7 @@ TEST(EndingTheSession, AsksAboutUnsavedCountsAsLeavingDoes) {
     EXPECT_EQ(answerDuringBox, FALSE);
     EXPECT_EQ(boxesShown, 4) << "no second question";
     queriedDuringBox = nullptr;
-    setChooserHook(nullptr);
-    setMessageBoxHook(nullptr);
+    resetWindowsProgramState();
 }
 
 // The system's own boxes, answered by a watcher as a user would.

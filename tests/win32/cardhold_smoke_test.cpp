@@ -6,7 +6,7 @@
 #include <string>
 
 #include "ui/control_ids.h"
-#include "tests/win32/process_windows.h"
+#include "tools/win32/process_windows.h"
 #include "tests/win32/wait_until.h"
 
 namespace {

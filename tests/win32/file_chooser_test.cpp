@@ -13,6 +13,7 @@
 
 #include "ui/control_ids.h"
 #include "shell/win32/file_chooser.h"
+#include "shell/win32/main_dialog_proc.h"
 #include "shell/win32/message_boxes.h"
 #include "files/win32/utf8.h"
 #include "shell/win32/win32_dialog.h"
@@ -110,8 +111,7 @@ class FileChooser : public testing::Test {
         setMessageBoxHook(countingBoxHook);
     }
     ~FileChooser() override {
-        setChooserHook(nullptr);
-        setMessageBoxHook(nullptr);
+        resetWindowsProgramState();
         dialog_.reset();
         SetCurrentDirectoryW(original_);
     }

@@ -14,6 +14,7 @@
 #include "reports/deck_report.h"
 #include "ui/control_ids.h"
 #include "shell/win32/file_chooser.h"
+#include "shell/win32/main_dialog_proc.h"
 #include "shell/win32/message_boxes.h"
 #include "files/win32/utf8.h"
 #include "store/deck_set.h"
@@ -50,10 +51,7 @@ class FileCommandsOnWindows : public testing::Test {
         setChooserHook(answeringHook);
         setMessageBoxHook(recordingBoxHook);
     }
-    ~FileCommandsOnWindows() override {
-        setChooserHook(nullptr);
-        setMessageBoxHook(nullptr);
-    }
+    ~FileCommandsOnWindows() override { resetWindowsProgramState(); }
     std::wstring file(const wchar_t* name) const { return (folder_.path() / name).wstring(); }
 
     testfiles::TempFolder folder_{"cardhold-\xCE\xA9-"}; // Greek Omega, outside the ANSI page

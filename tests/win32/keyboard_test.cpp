@@ -9,7 +9,7 @@
 
 #include "catalogue/card_record.h"
 #include "ui/control_ids.h"
-#include "tests/win32/process_windows.h"
+#include "tools/win32/process_windows.h"
 #include "tests/win32/win32_test_support.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/win32/floor_dialog.h"
+#include "tools/win32/floor_dialog.h"
 
 #include <commctrl.h>
 

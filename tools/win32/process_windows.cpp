@@ -1,4 +1,4 @@
-#include "tests/win32/process_windows.h"
+#include "tools/win32/process_windows.h"
 
 namespace {
 

@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "ui/control_ids.h"
-#include "tests/win32/floor_dialog.h"
-#include "tests/win32/process_windows.h"
+#include "tools/win32/floor_dialog.h"
+#include "tools/win32/process_windows.h"
 
 namespace {
 

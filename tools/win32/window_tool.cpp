@@ -13,7 +13,7 @@
 #include <cwchar>
 #include <string>
 
-#include "tests/win32/process_windows.h"
+#include "tools/win32/process_windows.h"
 
 namespace {
 
