@@ -23,9 +23,7 @@ void resetCardList() {
 
 void rebuildList(Dialog& dialog) {
     listCount = 0;
-    // Emptied with its drawing already off: the list repaints once, after the fill.
     dialog.listBeginFill(CardCount);
-    dialog.listClear();
     int matches = 0;
     for (int card = 0; card < CardCount; ++card) {
         if (!passesCategories(card)) continue;

@@ -1,6 +1,6 @@
 #include "cli/arguments.h"
 
-bool parseArguments(std::span<const std::string> args, std::span<const OptionSpec> known,
+bool parseArguments(std::span<const std::string> args, std::span<const OptionRule> known,
                     Arguments& parsed, std::string& error) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -17,10 +17,10 @@ bool parseArguments(std::span<const std::string> args, std::span<const OptionSpe
             parsed.help = true;
             continue;
         }
-        const OptionSpec* spec = nullptr;
-        for (const OptionSpec& option : known)
-            if (option.name == arg) spec = &option;
-        if (!spec) {
+        const OptionRule* rule = nullptr;
+        for (const OptionRule& option : known)
+            if (option.name == arg) rule = &option;
+        if (!rule) {
             error = "unknown option " + arg;
             return false;
         }
@@ -28,11 +28,11 @@ bool parseArguments(std::span<const std::string> args, std::span<const OptionSpe
             error = arg + " given twice";
             return false;
         }
-        if (spec->takesValue && i + 1 == args.size()) {
+        if (rule->takesValue && i + 1 == args.size()) {
             error = arg + " needs a value";
             return false;
         }
-        parsed.options[arg] = spec->takesValue ? args[++i] : std::string();
+        parsed.options[arg] = rule->takesValue ? args[++i] : std::string();
     }
     return true;
 }

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-struct OptionSpec {
+struct OptionRule {
     std::string_view name; // "-o", "--deck"
     bool takesValue;
 };
@@ -23,7 +23,7 @@ struct Arguments {
 
 // False, with the reason in `error`, for an unknown option, an option without its
 // value, or an option given twice.
-bool parseArguments(std::span<const std::string> args, std::span<const OptionSpec> known,
+bool parseArguments(std::span<const std::string> args, std::span<const OptionRule> known,
                     Arguments& parsed, std::string& error);
 
 // A deck number as the user gives it, "1".."5", as 0..4; -1 for anything else.

@@ -16,7 +16,7 @@ struct CliCommand {
     std::string_view name;
     std::string_view summary; // one line for the program's help
     std::string_view help;    // the command's --help, usage line first
-    std::span<const OptionSpec> options;
+    std::span<const OptionRule> options;
     std::size_t fileCount; // positional arguments, exactly
     int (*run)(const Arguments& args, CliOutput& io);
 };

@@ -36,7 +36,7 @@ std::string buildCardCsv(const DeckSet& decks, char separator, bool byteOrderMar
 
 namespace {
 
-const OptionSpec Options[] = {{"-o", true}, {"--separator", true}, {"--no-bom", false}};
+const OptionRule Options[] = {{"-o", true}, {"--separator", true}, {"--no-bom", false}};
 
 int exportCsv(const Arguments& args, CliOutput& io) {
     // Only what import-csv recognises, so that every export imports back.

@@ -9,7 +9,7 @@
 
 namespace {
 
-const OptionSpec Options[] = {{"-o", true}, {"--onto", true}, {"--deck", true}};
+const OptionRule Options[] = {{"-o", true}, {"--onto", true}, {"--deck", true}};
 
 // Far beyond any real export (about 0.2 MB), and small enough to hold in memory.
 constexpr uint64_t CsvSizeLimit = 64u << 20;

@@ -8,7 +8,7 @@
 
 namespace {
 
-const OptionSpec Options[] = {{"--deck", true}, {"--csv", false}};
+const OptionRule Options[] = {{"--deck", true}, {"--csv", false}};
 
 struct StatsRow {
     std::string group;

@@ -29,7 +29,7 @@ class Dialog {
     virtual void setChecked(int id, bool checked) = 0;
 
     // The card list. Selecting from code sends no notification; -1 selects nothing.
-    virtual void listClear() = 0;
+    // A fill empties the list first; the entries are shown once it ends.
     virtual void listBeginFill(int expectedEntries) = 0;
     virtual void listAppend(const char* text) = 0;
     virtual void listEndFill() = 0;

@@ -23,7 +23,6 @@ class Win32Dialog final : public Dialog {
     bool isChecked(int id) const override;
     void setChecked(int id, bool checked) override;
 
-    void listClear() override;
     void listBeginFill(int expectedEntries) override;
     void listAppend(const char* text) override;
     void listEndFill() override;

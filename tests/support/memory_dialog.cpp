@@ -39,12 +39,10 @@ void MemoryDialog::setChecked(int id, bool checked) {
     control(id).checked = checked;
 }
 
-void MemoryDialog::listClear() {
+void MemoryDialog::listBeginFill(int expectedEntries) {
     entries_.clear();
     selection_ = -1;
     field_.clear();
-}
-void MemoryDialog::listBeginFill(int expectedEntries) {
     entries_.reserve(expectedEntries);
 }
 void MemoryDialog::listAppend(const char* text) {

@@ -20,7 +20,6 @@ class MemoryDialog : public Dialog {
     void setText(int id, const char* text) override;
     bool isChecked(int id) const override;
     void setChecked(int id, bool checked) override;
-    void listClear() override;
     void listBeginFill(int expectedEntries) override;
     void listAppend(const char* text) override;
     void listEndFill() override;
