@@ -53,7 +53,9 @@ INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_INITDIALOG:
         presentAsApplicationWindow(dialog);
-        onInitDialog(seamFor(dialog));
+        // Always afresh: a new dialog may reuse the handle of one that has ended.
+        mainDialog.attach(dialog);
+        onInitDialog(mainDialog);
         return TRUE;
     case WM_COMMAND: onCommand(seamFor(dialog), LOWORD(wParam), HIWORD(wParam)); return TRUE;
     case WM_QUERYENDSESSION: return answer(dialog, mayEndSession(dialog));

@@ -24,9 +24,16 @@ std::wstring wide(const char* text) {
 
 } // namespace
 
+// The dialog's controls never change, so each is looked up once: under Wine every
+// GetDlgItem asks the window server for the whole child list, and a filter click
+// touches some forty ids.
 void Win32Dialog::attach(HWND dialog) {
     dialog_ = dialog;
-    list_ = dialog ? GetDlgItem(dialog, IDC_CARD_LIST) : nullptr;
+    controls_.clear();
+    for (HWND child = dialog ? GetWindow(dialog, GW_CHILD) : nullptr; child;
+         child = GetWindow(child, GW_HWNDNEXT))
+        controls_.emplace(GetDlgCtrlID(child), child);
+    list_ = control(IDC_CARD_LIST);
     COMBOBOXINFO parts{};
     parts.cbSize = sizeof parts;
     listBox_ = list_ && GetComboBoxInfo(list_, &parts) ? parts.hwndList : nullptr;
@@ -44,14 +51,19 @@ void Win32Dialog::releaseRedraw() {
     held_.clear();
 }
 
+HWND Win32Dialog::control(int id) const {
+    const auto found = controls_.find(id);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
 bool Win32Dialog::hasControl(int id) const {
-    return GetDlgItem(dialog_, id) != nullptr;
+    return control(id) != nullptr;
 }
 
 // A static label paints as its text is set. While a hold is on, the text is stored
 // without painting (the default handling of the message), and painted at the release.
 void Win32Dialog::setText(int id, const char* text) {
-    HWND label = GetDlgItem(dialog_, id);
+    HWND label = control(id);
     std::wstring shown = wide(text);
     if (holds_ == 0) {
         SetWindowTextW(label, shown.c_str());
@@ -67,14 +79,15 @@ void Win32Dialog::setText(int id, const char* text) {
 }
 
 bool Win32Dialog::isChecked(int id) const {
-    return IsDlgButtonChecked(dialog_, id) == BST_CHECKED;
+    return SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Win32Dialog::setChecked(int id, bool checked) {
     const LRESULT state = checked ? BST_CHECKED : BST_UNCHECKED;
     // A box already in that state needs no paint, held or not.
-    if (SendDlgItemMessageW(dialog_, id, BM_GETCHECK, 0, 0) == state) return;
-    SendDlgItemMessageW(dialog_, id, BM_SETCHECK, static_cast<WPARAM>(state), 0);
+    HWND box = control(id);
+    if (SendMessageW(box, BM_GETCHECK, 0, 0) == state) return;
+    SendMessageW(box, BM_SETCHECK, static_cast<WPARAM>(state), 0);
 }
 
 // The list is emptied and filled with drawing switched off, its storage reserved up

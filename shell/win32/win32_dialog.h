@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -55,7 +56,10 @@ class Win32Dialog final : public Dialog {
         return SendMessageW(list_, message, wParam, lParam);
     }
 
+    HWND control(int id) const;
+
     HWND dialog_ = nullptr;
+    std::unordered_map<int, HWND> controls_; // every control of the dialog, by id
     HWND list_ = nullptr;
     HWND listBox_ = nullptr; // the list inside the combo box, below its edit field
     int openBoxes_ = 0;
