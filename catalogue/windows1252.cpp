@@ -21,6 +21,9 @@ char foldByte(unsigned char byte) {
     if (byte == 0x8A || byte == 0x9A) return 's';
     if (byte == 0x8E || byte == 0x9E) return 'z';
     if (byte == 0x9F) return 'y';
+    // Œ and Þ have no base letter, but their case is ignored too.
+    if (byte == 0x8C) return '\x9C';
+    if (byte == 0xDE) return '\xFE';
     return static_cast<char>(byte);
 }
 
