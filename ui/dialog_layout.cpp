@@ -78,6 +78,8 @@ const ControlLayout MainDialogLayout[MainDialogControlCount] = {
     {ID(IDC_NONE), ControlKind::GroupBoxCentred, "Card List Box", 16, 133, 141, 190},
 };
 
+#undef ID
+
 namespace {
 
 // In ControlKind's order.
