@@ -14,11 +14,11 @@ int listCount = 0;
 namespace {
 int listCards[CardCount]; // the card each entry stands for
 } // namespace
-int listSelected = -1;
+int recordedListSelection = -1;
 
 void resetCardList() {
     listCount = 0;
-    listSelected = -1;
+    recordedListSelection = -1;
 }
 
 void rebuildList(Dialog& dialog) {
@@ -35,8 +35,8 @@ void rebuildList(Dialog& dialog) {
         listCards[listCount++] = card;
     }
     dialog.listEndFill();
-    listSelected = listCount > 0 ? 0 : -1;
-    dialog.listSelect(listSelected);
+    recordedListSelection = listCount > 0 ? 0 : -1;
+    dialog.listSelect(recordedListSelection);
     char text[16];
     std::snprintf(text, sizeof text, "%d", matches);
     dialog.setText(IDC_MATCH_COUNT, text);

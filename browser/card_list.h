@@ -10,7 +10,7 @@ extern int listCount; // entries added by the last rebuild
 // The entry last selected by the user or the program, or -1. The list's own selection
 // is cleared by the control while the user types, so this is what is shown again when
 // the typed text finds nothing.
-extern int listSelected;
+extern int recordedListSelection;
 
 void resetCardList();
 void rebuildList(Dialog& dialog);

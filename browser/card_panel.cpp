@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "browser/card_list.h"
 #include "browser/filters.h"
 #include "catalogue/card_record.h"
 #include "catalogue/name_tables.h"
@@ -26,15 +27,6 @@ void blankLabels(Dialog& dialog) {
         dialog.setText(id, shortBlank.c_str());
     dialog.setText(IDC_PANEL_TEXT, std::string(380, ' ').c_str());
     dialog.setText(IDC_PANEL_ERRATA, std::string(91, ' ').c_str());
-}
-
-int cardAtFilteredPosition(int position) {
-    if (position < 0) return -1;
-    for (int card = 0, number = 0; card < CardCount; ++card) {
-        if (!passesCategories(card)) continue;
-        if (number++ == position) return card;
-    }
-    return -1;
 }
 
 void showCard(Dialog& dialog, int card) {
@@ -84,7 +76,7 @@ void refreshPanel(Dialog& dialog, int position) {
     const RedrawHold hold(dialog);
     blankLabels(dialog);
     if (filterState.deckSearchMask != 0) return;
-    const int card = cardAtFilteredPosition(position);
+    const int card = listPositionToCard(position);
     if (card >= 0) showCard(dialog, card);
     showStatistics(dialog);
 }

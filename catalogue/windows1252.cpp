@@ -2,8 +2,9 @@
 
 namespace {
 
-// 0x80..0x9F; the rest of the code page equals Unicode's first 256 code points.
-constexpr char16_t HighControls[32] = {
+// The code points of 0x80..0x9F, printable characters but for the five the code page
+// leaves undefined; the rest of the code page equals Unicode's first 256 code points.
+constexpr char16_t CodePoints80To9F[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
@@ -20,6 +21,9 @@ char foldByte(unsigned char byte) {
     if (byte == 0x8A || byte == 0x9A) return 's';
     if (byte == 0x8E || byte == 0x9E) return 'z';
     if (byte == 0x9F) return 'y';
+    // Œ and Þ have no base letter, but their case is ignored too.
+    if (byte == 0x8C) return '\x9C';
+    if (byte == 0xDE) return '\xFE';
     return static_cast<char>(byte);
 }
 
@@ -39,7 +43,7 @@ void appendUtf8(std::string& out, char16_t unit) {
 } // namespace
 
 char16_t windows1252ToCodePoint(unsigned char byte) {
-    return byte >= 0x80 && byte < 0xA0 ? HighControls[byte - 0x80] : char16_t(byte);
+    return byte >= 0x80 && byte < 0xA0 ? CodePoints80To9F[byte - 0x80] : char16_t(byte);
 }
 
 std::u16string windows1252ToUtf16(std::string_view text) {
@@ -68,7 +72,7 @@ bool utf16ToWindows1252(std::u16string_view utf16, std::string& text) {
         }
         int found = -1;
         for (int i = 0; i < 32 && found < 0; ++i)
-            if (HighControls[i] == unit) found = i;
+            if (CodePoints80To9F[i] == unit) found = i;
         if (found < 0) return false;
         text += static_cast<char>(0x80 + found);
     }

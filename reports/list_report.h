@@ -4,12 +4,7 @@
 // the list as last built, the deck search included, and reads no deck count.
 #include <string>
 
-struct CardRecord;
-
 // Appends the whole report from the program's own record of the list (the card each
 // entry stands for), never from the control, so the bytes are the catalogue's
 // whatever the system's code page.
 void writeListReport(std::string& out);
-
-// One line: the card's name exactly as listed, trailing spaces included, then its set.
-void appendListEntry(std::string& out, const CardRecord& record);

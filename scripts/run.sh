@@ -25,16 +25,11 @@ done
 
 bash "$root/scripts/setup.sh"
 . "$root/scripts/wine-env.sh"
+. "$root/scripts/lib.sh"
 
-# The builds are CMakePresets.json's presets; each builds in build/PRESET.
-configure() { # preset [cmake options...]
-  [ -f "$root/build/$1/build.ninja" ] || (cd "$root" && cmake --preset "$@" >/dev/null)
-}
 windows_build() { # arch targets...
   local arch=$1; shift
-  local tests=OFF
-  [ "$arch" = "$CARDHOLD_WINDOWS_ARCH" ] && tests=ON
-  configure "$arch" -DCARDHOLD_TESTS=$tests
+  configure_windows --keep "$arch"
   (cd "$root" && cmake --build --preset "$arch" ${1:+--target "$@"})
 }
 
@@ -49,7 +44,7 @@ else
 fi
 if [ "$all" = 1 ]; then
   windows_build x86_64
-  configure linux
+  configure --keep linux
   (cd "$root" && cmake --build --preset linux)
 fi
 
@@ -62,17 +57,15 @@ fi
 # caption is drawn), one screenshot, and a clean close. Everything started here is
 # ended on the way out, on success, failure or Ctrl-C.
 stop=$(mktemp -u /tmp/cardhold-stop.XXXXXX)
-xvfb=""
+xvfb_pid=""
 cleanup() {
   rm -f "$stop" "$stop.exit"
   "$CARDHOLD_WINESERVER" -k 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
-display=$(bash "$root/scripts/start-xvfb.sh")
-xvfb=${display#*:pid=}
-export DISPLAY=${display%%:pid=*}
+start_xvfb
 
 # Bounded waits: each polls a condition every 0.1 s.
 wait_until() { # tries command...

@@ -19,12 +19,9 @@ wants() { [[ " ${suites[*]} " == *" $1 "* ]]; }
 
 bash scripts/setup.sh
 . scripts/wine-env.sh
+. scripts/lib.sh
 
 step() { echo; echo "== $*"; }
-# The builds are CMakePresets.json's presets; each builds in build/PRESET.
-configure() { # preset [cmake options...]
-  cmake --preset "$@" >/dev/null
-}
 
 xvfb_pid=""
 full_disk="$root/build/full-disk"
@@ -48,10 +45,8 @@ fi
 if wants windows; then
   # Both Windows builds always; the Windows tests in the one this machine can run.
   for arch in i686 x86_64; do
-    tests=OFF
-    [ "$arch" = "$CARDHOLD_WINDOWS_ARCH" ] && tests=ON
-    step "$arch Windows build (tests $tests)"
-    configure "$arch" -DCARDHOLD_TESTS=$tests
+    step "$arch Windows build (tests $(windows_tests "$arch"))"
+    configure_windows "$arch"
     cmake --build --preset "$arch"
   done
   # A second compiler on the product's code, warnings as errors.
@@ -64,11 +59,7 @@ if wants windows; then
   fi
 
   # The tests that open windows need an X display; a private Xvfb serves them.
-  if [ -z "${DISPLAY:-}" ]; then
-    display=$(bash scripts/start-xvfb.sh)
-    xvfb_pid=${display#*:pid=}
-    export DISPLAY=${display%%:pid=*}
-  fi
+  [ -n "${DISPLAY:-}" ] || start_xvfb
   # A 64 KiB disk for the full-disk test under Wine, reached through Wine's Z: drive.
   mkdir -p "$full_disk"
   mountpoint -q "$full_disk" || mount -t tmpfs -o size=64k cardhold-full-disk "$full_disk" 2>/dev/null || true

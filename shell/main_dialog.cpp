@@ -25,10 +25,6 @@ constexpr DeckReportKind CardsFilteredDetailed{R::Cards, R::Detailed, R::Filtere
 constexpr DeckReportKind NeedsFilteredBasic{R::Needs, R::Basic, R::Filtered};
 constexpr DeckReportKind NeedsFilteredDetailed{R::Needs, R::Detailed, R::Filtered};
 
-constexpr int ButtonClicked = 0;    // BN_CLICKED, also the code of menu commands
-constexpr int SelectionChanged = 1; // CBN_SELCHANGE
-constexpr int FieldEdited = 5;      // CBN_EDITCHANGE: the user changed the list's field
-
 void changeSelectedCount(Dialog& dialog, void (*change)(int, int)) {
     // A deck search is a browse-only view; with nothing selected there is no card on
     // screen to change.
@@ -58,8 +54,8 @@ void leaveProgram(Dialog& dialog) {
 }
 
 void showSelectedCard(Dialog& dialog) {
-    listSelected = dialog.listSelection();
-    refreshPanel(dialog, listSelected);
+    recordedListSelection = dialog.listSelection();
+    refreshPanel(dialog, recordedListSelection);
 }
 
 // Typing in the list's field selects the first name starting with the typed text and
@@ -69,11 +65,11 @@ void selectTypedCard(Dialog& dialog) {
     std::string typed;
     const int found = dialog.fieldText(typed) ? findListEntry(typed) : -1;
     if (found < 0) {
-        dialog.listSelectKeepingField(listSelected);
+        dialog.listSelectKeepingField(recordedListSelection);
         return;
     }
     dialog.listSelectKeepingField(found);
-    listSelected = found;
+    recordedListSelection = found;
     refreshPanel(dialog, found);
 }
 
@@ -121,7 +117,8 @@ void onInitDialog(Dialog& dialog) {
     dialog.recordInitialDirectory();
 }
 
-// One line a command, longer lines included.
+// Kept from clang-format, which would wrap the longer cases: the dispatch reads as a
+// table, one command a line.
 // clang-format off
 void onCommand(Dialog& dialog, int id, int notifyCode) {
     switch (id) {

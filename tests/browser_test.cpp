@@ -17,6 +17,25 @@
 
 namespace {
 
+// The browser's state as the process starts, read before any test resets it: the
+// program itself starts from it with no reset.
+struct BrowserState {
+    FilterState filters;
+    int listCount;
+    int listSelection;
+};
+const BrowserState AtProcessStart{filterState, listCount, recordedListSelection};
+
+TEST(ProcessStart, BrowserStateIsWhatAResetGives) {
+    resetProgramState();
+    EXPECT_EQ(AtProcessStart.filters.setMask, filterState.setMask);
+    EXPECT_EQ(AtProcessStart.filters.typeMask, filterState.typeMask);
+    EXPECT_EQ(AtProcessStart.filters.rarityMask, filterState.rarityMask);
+    EXPECT_EQ(AtProcessStart.filters.deckSearchMask, filterState.deckSearchMask);
+    EXPECT_EQ(AtProcessStart.listCount, listCount);
+    EXPECT_EQ(AtProcessStart.listSelection, recordedListSelection);
+}
+
 const std::string Blank19(19, ' ');
 
 // The cards a set/type/rarity selection lets through, worked out from the records.

@@ -40,4 +40,9 @@ check "stats" grep -qa '^Deck 1: 4 copies, 2 distinct cards, 0 % complete' stats
 "$@" stats "fehlt-ö.tvn" 2>err.txt
 check "a missing file exits 2" test $? = 2
 check "the message names the file" grep -qa '^Could not load fehlt-ö.tvn: file not found.' err.txt
+if [ $# = 1 ]; then # the POSIX entry point (the Windows one writes through its own calls)
+  "$@" --help >&- 2>err.txt
+  check "a failed write of the output exits 2" test $? = 2
+  check "and says so" grep -qa '^cardhold-cli: could not write the output: ' err.txt
+fi
 exit $failed

@@ -16,6 +16,7 @@
 #include "store/deck_set.h"
 #include "store/unsaved_changes.h"
 #include "tests/support/same_decks.h"
+#include "tests/file_commands_test_support.h"
 #include "tests/support/memory_dialog.h"
 #include "tests/support/temp_folder.h"
 
@@ -26,38 +27,6 @@ namespace fs = std::filesystem;
 using testfiles::readBytes;
 using testfiles::utf8;
 using testfiles::writeBytes;
-
-// The program as it starts, with a fresh folder for the files the user names.
-class FileCommandsTest : public ::testing::Test {
-  protected:
-    FileCommandsTest() {
-        resetProgramState();
-        onInitDialog(dialog);
-    }
-    ~FileCommandsTest() override { resetProgramState(); }
-
-    std::string pathOf(const char* name) const { return temp.file(name); }
-    std::vector<std::string> names() const { return temp.names(); }
-    void addCopies(int position, int copies) {
-        dialog.select(position);
-        for (int i = 0; i < copies; ++i)
-            dialog.click(IDC_PLUS);
-    }
-    void load(const std::string& path) {
-        if (decksChangedSinceSave()) dialog.queueAnswer(Answer::No); // drop unsaved counts
-        dialog.queueFileAnswer(path);
-        dialog.command(IDM_FILE_LOAD);
-    }
-    bool save(const std::string& path) {
-        dialog.queueFileAnswer(path);
-        return saveDeckFile(dialog);
-    }
-    std::string lastEvent() const { return dialog.events().empty() ? "" : dialog.events().back(); }
-
-    testfiles::TempFolder temp{"cardhold-files-"};
-    const fs::path& folder = temp.path();
-    MemoryDialog dialog;
-};
 
 TEST_F(FileCommandsTest, SaveWritesTheDeckFileBytes) {
     addCopies(5, 3);
@@ -236,77 +205,6 @@ TEST_F(FileCommandsTest, FailedSaveAndExportsKeepWhatIsOnDisk) {
     }
     EXPECT_EQ(names(), std::vector<std::string>{"decks.tvn"});
     EXPECT_TRUE(fs::is_directory(folder / "decks.tvn"));
-}
-
-// Leaving with unsaved counts offers to save them first.
-class LeavingTest : public FileCommandsTest {
-  protected:
-    const std::string Question = "question \"Save changes to your Store Decks?\" -> ";
-};
-
-TEST_F(LeavingTest, UnchangedDecksLeaveAtOnce) {
-    addCopies(1, 1);
-    dialog.click(IDC_MINUS);
-    dialog.command(IDC_CANCEL);
-    EXPECT_TRUE(dialog.ended());
-    EXPECT_TRUE(dialog.events().empty());
-}
-
-TEST_F(LeavingTest, YesSavesThenLeaves) {
-    addCopies(1, 2);
-    dialog.queueAnswer(Answer::Yes);
-    dialog.queueFileAnswer(pathOf("decks.tvn"));
-    dialog.command(IDC_CANCEL);
-    EXPECT_TRUE(dialog.ended());
-    EXPECT_EQ(dialog.events().front(), Question + "yes");
-    EXPECT_EQ(readBytes(folder / "decks.tvn"), encodeDeckFile(deckSet));
-}
-
-TEST_F(LeavingTest, YesStaysWhenTheSaveDoesNotHappen) {
-    addCopies(1, 2);
-    dialog.queueAnswer(Answer::Yes);
-    dialog.queueFileAnswer(std::nullopt);
-    dialog.command(IDC_CANCEL);
-    EXPECT_FALSE(dialog.ended()) << "chooser cancelled";
-
-    fs::create_directory(folder / "decks.tvn");
-    dialog.queueAnswer(Answer::Yes);
-    dialog.queueFileAnswer(pathOf("decks.tvn"));
-    dialog.command(IDM_FILE_EXIT);
-    EXPECT_FALSE(dialog.ended()) << "save failed";
-    EXPECT_EQ(lastEvent(), "message \"Could not save " + pathOf("decks.tvn") + ": not a file.\"");
-}
-
-TEST_F(LeavingTest, NoLeavesAndCancelStays) {
-    addCopies(1, 2);
-    dialog.queueAnswer(Answer::Cancel);
-    dialog.command(IDC_CANCEL);
-    EXPECT_FALSE(dialog.ended());
-    dialog.queueAnswer(Answer::No);
-    dialog.command(IDC_CANCEL);
-    EXPECT_TRUE(dialog.ended());
-    EXPECT_EQ(dialog.events(), (std::vector<std::string>{Question + "cancel", Question + "no"}));
-    EXPECT_TRUE(names().empty());
-}
-
-TEST_F(LeavingTest, NoQuestionAfterASuccessfulSave) {
-    addCopies(1, 2);
-    ASSERT_TRUE(save(pathOf("decks.tvn")));
-    dialog.command(IDC_CANCEL);
-    EXPECT_TRUE(dialog.ended());
-    EXPECT_EQ(dialog.events().size(), 1u) << "the chooser only";
-}
-
-TEST_F(LeavingTest, NoQuestionAfterASuccessfulLoad) {
-    DeckSet inFile{};
-    inFile.decks[4].counts[3] = 12;
-    writeBytes(folder / "decks.tvn", encodeDeckFile(inFile));
-    addCopies(1, 2);
-    load(pathOf("decks.tvn"));
-    ASSERT_FALSE(decksChangedSinceSave());
-    dialog.command(IDC_CANCEL);
-    EXPECT_TRUE(dialog.ended());
-    EXPECT_EQ(lastEvent(), "chooser open deck -> " + pathOf("decks.tvn")) << "no question";
 }
 
 } // namespace

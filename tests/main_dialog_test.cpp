@@ -115,7 +115,7 @@ TEST_F(MainDialogTest, IdsWithoutABoxAreIgnored) {
 TEST_F(MainDialogTest, SelectionNotificationShowsTheSelectedCard) {
     dialog.listSelect(44); // from code: no notification, panel unchanged
     EXPECT_EQ(selectedCard, 0);
-    dialog.command(IDC_CARD_LIST, 1);
+    dialog.command(IDC_CARD_LIST, SelectionChanged);
     EXPECT_EQ(selectedCard, 44);
 }
 

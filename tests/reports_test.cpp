@@ -105,8 +105,8 @@ TEST(ReportEntries, WholeSingleCardReportsAre74And70Bytes) {
                         line("Total·Cards·1"));
     EXPECT_EQ(deck.size(), 74u);
 
-    std::string list;
-    appendListEntry(list, sampleCard());
+    std::string list; // a list entry is the basic Needs entry
+    appendBasicEntry(list, sampleCard(), 0, true);
     appendReportTrailer(list, 1);
     EXPECT_EQ(list, line("Sample·Card··························:·Ashfall·······") +
                         line("Total·Cards·1"));

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/control_ids.h"
 #include "ui/dialog_layout.h"
 
 namespace {
@@ -30,30 +31,21 @@ std::string place(const ControlLayout& control) {
            std::to_string(control.width) + ", " + std::to_string(control.height);
 }
 
-// One resource statement; the styles give each kind what makes it that kind.
+// One resource statement: the kind's statement and style, written out in full.
 std::string statement(const ControlLayout& control) {
-    const std::string id = std::to_string(control.id);
-    const std::string text = quoted(control.text);
-    const std::string common = text + ", " + id + ", " + place(control);
-    const auto button = [&](const char* style) {
-        return "CONTROL " + text + ", " + id + ", \"Button\", " + style + ", " + place(control);
-    };
-    switch (control.kind) {
-    case ControlKind::SimpleComboBox:
-        return "COMBOBOX " + id + ", " + place(control) + ", CBS_SIMPLE | WS_VSCROLL | WS_TABSTOP";
-    case ControlKind::GroupBox: return "GROUPBOX " + common;
-    case ControlKind::GroupBoxCentred: return "GROUPBOX " + common + ", BS_CENTER";
-    // Labels the program writes show catalogue text, where "&" is no mnemonic.
-    case ControlKind::StaticLeft:
-        return "LTEXT " + common + (control.id != -1 ? ", SS_NOPREFIX" : "");
-    case ControlKind::StaticCentred:
-        return "CTEXT " + common + (control.id != -1 ? ", SS_NOPREFIX" : "");
-    case ControlKind::AutoCheckBox: return button("BS_AUTOCHECKBOX | WS_TABSTOP");
-    case ControlKind::AutoCheckBoxNotify: return button("BS_AUTOCHECKBOX | BS_NOTIFY | WS_TABSTOP");
-    case ControlKind::DefaultPushButton: return "DEFPUSHBUTTON " + common;
-    case ControlKind::PushButton: return "PUSHBUTTON " + common;
-    }
-    return "";
+    const ControlKindStyle& kind = kindStyle(control.kind);
+    const std::string_view keyword = kind.statement;
+    std::string style = kind.style;
+    // Labels the program writes show catalogue text, where "&" is no mnemonic; a
+    // caption starts a group, as a text statement without a style does.
+    if (std::string_view(kind.windowClass) == "Static")
+        style += control.id != IDC_NONE ? " | SS_NOPREFIX" : " | WS_GROUP";
+    std::string out = std::string(keyword) + " ";
+    if (keyword != "COMBOBOX") out += quoted(control.text) + ", ";
+    out += std::string(control.idName) + ", ";
+    if (keyword == "CONTROL")
+        return out + "\"" + kind.windowClass + "\", " + style + ", " + place(control);
+    return out + place(control) + ", " + style;
 }
 
 std::string controlBlock() {

@@ -12,6 +12,9 @@
 #define IDI_CARDHOLD 107
 #define IDI_CARDHOLD_SMALL 108
 
+// Captions and frames, which the program never addresses
+#define IDC_NONE -1
+
 // Buttons (2 is also Esc and the close box)
 #define IDC_OK 1
 #define IDC_CANCEL 2
@@ -81,6 +84,11 @@
 
 // Current deck, one radio group of check boxes
 #define IDC_CURRENT_DECK_FIRST 9039
+#define IDC_CURRENT_DECK_ONE 9039
+#define IDC_CURRENT_DECK_TWO 9040
+#define IDC_CURRENT_DECK_THREE 9041
+#define IDC_CURRENT_DECK_FOUR 9042
+#define IDC_CURRENT_DECK_FIVE 9043
 #define IDC_CURRENT_DECK_LAST 9043
 
 // Menu commands

@@ -13,6 +13,14 @@ enum class FileKind { Deck, Text };
 enum class ChooserMode { Open, Save };
 enum class Answer { Yes, No, Cancel };
 
+// What a control's command says happened (WM_COMMAND's high word). The values are
+// Windows' own; shell/win32/ holds them against <windows.h>.
+enum Notification : int {
+    ButtonClicked = 0,    // BN_CLICKED, also the code of menu commands
+    SelectionChanged = 1, // CBN_SELCHANGE
+    FieldEdited = 5,      // CBN_EDITCHANGE: the user changed the list's field
+};
+
 class Dialog {
   public:
     virtual ~Dialog() = default;

@@ -1,76 +1,107 @@
 #include "ui/dialog_layout.h"
 
+#include <iterator>
+
+#include "ui/control_ids.h"
+
+// An id and its name, written once.
+#define ID(name) name, #name
+
 const ControlLayout MainDialogLayout[MainDialogControlCount] = {
-    {2000, ControlKind::SimpleComboBox, "", 18, 151, 132, 172},
-    {-1, ControlKind::GroupBox, "", 7, 7, 506, 118},
-    {-1, ControlKind::StaticCentred, "Card Set", 20, 15, 28, 8},
-    {-1, ControlKind::StaticCentred, "Card Type", 149, 15, 36, 8},
-    {-1, ControlKind::StaticCentred, "Card Rarity", 256, 15, 36, 8},
-    {-1, ControlKind::StaticLeft, "Card Search Deck", 313, 15, 61, 8},
-    {9000, ControlKind::AutoCheckBox, "Varnholm Ashfall", 18, 29, 99, 10},
-    {9001, ControlKind::AutoCheckBox, "Varnholm Emberkin", 18, 39, 99, 10},
-    {9002, ControlKind::AutoCheckBox, "Varnholm Grimward", 18, 48, 99, 10},
-    {9003, ControlKind::AutoCheckBox, "Varnholm Hollowmere", 18, 58, 93, 10},
-    {9004, ControlKind::AutoCheckBox, "Varnholm Stormreach", 18, 67, 123, 10},
-    {9005, ControlKind::AutoCheckBox, "Varnholm Morvek", 18, 77, 92, 10},
-    {9006, ControlKind::AutoCheckBox, "Varnholm Frostgate", 18, 86, 95, 10},
-    {9010, ControlKind::AutoCheckBox, "ALL", 17, 96, 29, 10},
-    {9011, ControlKind::AutoCheckBox, "Character", 149, 28, 47, 9},
-    {9012, ControlKind::AutoCheckBox, "Resource Ally", 149, 38, 59, 10},
-    {9013, ControlKind::AutoCheckBox, "Resource Faction", 149, 47, 72, 10},
-    {9014, ControlKind::AutoCheckBox, "Resource Item", 149, 57, 62, 10},
-    {9015, ControlKind::AutoCheckBox, "Resource Event", 149, 66, 67, 10},
-    {9016, ControlKind::AutoCheckBox, "Hazard Creature", 149, 75, 67, 10},
-    {9017, ControlKind::AutoCheckBox, "Hazard Event", 149, 84, 59, 10},
-    {9018, ControlKind::AutoCheckBox, "Site", 149, 95, 28, 10},
-    {9019, ControlKind::AutoCheckBox, "Region", 149, 104, 39, 10},
-    {9020, ControlKind::AutoCheckBoxNotify, "All", 149, 113, 23, 10},
-    {9021, ControlKind::AutoCheckBox, "Fixed", 256, 28, 33, 10},
-    {9022, ControlKind::AutoCheckBox, "Common", 256, 38, 43, 10},
-    {9023, ControlKind::AutoCheckBox, "Uncommon", 256, 47, 52, 10},
-    {9024, ControlKind::AutoCheckBox, "Rare", 256, 57, 31, 10},
-    {9025, ControlKind::AutoCheckBox, "Promotion", 256, 66, 47, 10},
-    {9027, ControlKind::AutoCheckBoxNotify, "ALL", 256, 75, 29, 10},
-    {9028, ControlKind::AutoCheckBox, "Deck One", 331, 28, 62, 8},
-    {9029, ControlKind::AutoCheckBox, "Deck Two", 331, 36, 62, 8},
-    {9030, ControlKind::AutoCheckBox, "Deck Three", 331, 44, 61, 8},
-    {9031, ControlKind::AutoCheckBox, "Deck Four", 331, 52, 58, 8},
-    {9032, ControlKind::AutoCheckBox, "Deck Five", 331, 60, 67, 8},
-    {9033, ControlKind::AutoCheckBoxNotify, "All", 331, 68, 61, 8},
-    {-1, ControlKind::GroupBox, "", 7, 125, 506, 199},
-    {-1, ControlKind::StaticLeft, "Cards", 17, 140, 22, 8},
-    {1061, ControlKind::StaticLeft, "", 124, 140, 23, 8},
-    {-1, ControlKind::StaticLeft, "Card Set", 186, 282, 58, 8},
-    {-1, ControlKind::StaticLeft, "Card Type", 296, 282, 34, 8},
-    {-1, ControlKind::StaticLeft, "Card Rarity", 416, 282, 36, 8},
-    {-1, ControlKind::StaticLeft, "Card Artist", 186, 303, 33, 8},
-    {1062, ControlKind::StaticLeft, "", 186, 291, 59, 8},
-    {1063, ControlKind::StaticLeft, "", 296, 291, 62, 8},
-    {1064, ControlKind::StaticLeft, "", 416, 291, 65, 8},
-    {1065, ControlKind::StaticLeft, "", 186, 311, 91, 8},
-    {-1, ControlKind::StaticLeft, "Card ID", 296, 303, 25, 8},
-    {1066, ControlKind::StaticLeft, "", 296, 311, 55, 8},
-    {1067, ControlKind::StaticLeft, "", 161, 186, 340, 54},
-    {-1, ControlKind::GroupBoxCentred, "Card Info", 155, 176, 351, 147},
-    {-1, ControlKind::StaticLeft, "Card Alignment", 416, 303, 48, 8},
-    {1068, ControlKind::StaticLeft, "", 416, 311, 55, 8},
-    {9039, ControlKind::AutoCheckBox, "", 399, 29, 16, 8},
-    {9040, ControlKind::AutoCheckBox, "", 399, 37, 16, 8},
-    {9041, ControlKind::AutoCheckBox, "", 399, 45, 16, 8},
-    {9042, ControlKind::AutoCheckBox, "", 399, 53, 16, 8},
-    {9043, ControlKind::AutoCheckBox, "", 399, 61, 16, 8},
-    {-1, ControlKind::StaticLeft, "Card Store Deck", 378, 15, 80, 8},
-    {5, ControlKind::PushButton, "+", 209, 161, 50, 14},
-    {6, ControlKind::PushButton, "-", 159, 161, 50, 14},
-    {-1, ControlKind::GroupBoxCentred, "Store Deck Info", 157, 133, 349, 44},
-    {1069, ControlKind::StaticLeft, "", 159, 140, 196, 8},
-    {1070, ControlKind::StaticLeft, "", 409, 143, 91, 8},
-    {1072, ControlKind::StaticLeft, "", 409, 162, 91, 8},
-    {1071, ControlKind::StaticLeft, "", 158, 246, 343, 33},
-    {-1, ControlKind::StaticCentred, "Card Errata", 158, 239, 345, 8},
-    {-1, ControlKind::GroupBoxCentred, "Card List Box", 16, 133, 141, 190},
+    {ID(IDC_CARD_LIST), ControlKind::SimpleComboBox, "", 18, 151, 132, 172},
+    {ID(IDC_NONE), ControlKind::GroupBox, "", 7, 7, 506, 118},
+    {ID(IDC_NONE), ControlKind::StaticCentred, "Card Set", 20, 15, 28, 8},
+    {ID(IDC_NONE), ControlKind::StaticCentred, "Card Type", 149, 15, 36, 8},
+    {ID(IDC_NONE), ControlKind::StaticCentred, "Card Rarity", 256, 15, 36, 8},
+    {ID(IDC_NONE), ControlKind::StaticLeft, "Card Search Deck", 313, 15, 61, 8},
+    {ID(IDC_SET_ASHFALL), ControlKind::AutoCheckBox, "Varnholm Ashfall", 18, 29, 99, 10},
+    {ID(IDC_SET_EMBERKIN), ControlKind::AutoCheckBox, "Varnholm Emberkin", 18, 39, 99, 10},
+    {ID(IDC_SET_GRIMWARD), ControlKind::AutoCheckBox, "Varnholm Grimward", 18, 48, 99, 10},
+    {ID(IDC_SET_HOLLOWMERE), ControlKind::AutoCheckBox, "Varnholm Hollowmere", 18, 58, 93, 10},
+    {ID(IDC_SET_STORMREACH), ControlKind::AutoCheckBox, "Varnholm Stormreach", 18, 67, 123, 10},
+    {ID(IDC_SET_MORVEK), ControlKind::AutoCheckBox, "Varnholm Morvek", 18, 77, 92, 10},
+    {ID(IDC_SET_FROSTGATE), ControlKind::AutoCheckBox, "Varnholm Frostgate", 18, 86, 95, 10},
+    {ID(IDC_SET_ALL), ControlKind::AutoCheckBox, "ALL", 17, 96, 29, 10},
+    {ID(IDC_TYPE_CHARACTER), ControlKind::AutoCheckBox, "Character", 149, 28, 47, 9},
+    {ID(IDC_TYPE_RESOURCE_ALLY), ControlKind::AutoCheckBox, "Resource Ally", 149, 38, 59, 10},
+    {ID(IDC_TYPE_RESOURCE_FACTION), ControlKind::AutoCheckBox, "Resource Faction", 149, 47, 72, 10},
+    {ID(IDC_TYPE_RESOURCE_ITEM), ControlKind::AutoCheckBox, "Resource Item", 149, 57, 62, 10},
+    {ID(IDC_TYPE_RESOURCE_EVENT), ControlKind::AutoCheckBox, "Resource Event", 149, 66, 67, 10},
+    {ID(IDC_TYPE_HAZARD_CREATURE), ControlKind::AutoCheckBox, "Hazard Creature", 149, 75, 67, 10},
+    {ID(IDC_TYPE_HAZARD_EVENT), ControlKind::AutoCheckBox, "Hazard Event", 149, 84, 59, 10},
+    {ID(IDC_TYPE_SITE), ControlKind::AutoCheckBox, "Site", 149, 95, 28, 10},
+    {ID(IDC_TYPE_REGION), ControlKind::AutoCheckBox, "Region", 149, 104, 39, 10},
+    {ID(IDC_TYPE_ALL), ControlKind::AutoCheckBoxNotify, "All", 149, 113, 23, 10},
+    {ID(IDC_RARITY_FIXED), ControlKind::AutoCheckBox, "Fixed", 256, 28, 33, 10},
+    {ID(IDC_RARITY_COMMON), ControlKind::AutoCheckBox, "Common", 256, 38, 43, 10},
+    {ID(IDC_RARITY_UNCOMMON), ControlKind::AutoCheckBox, "Uncommon", 256, 47, 52, 10},
+    {ID(IDC_RARITY_RARE), ControlKind::AutoCheckBox, "Rare", 256, 57, 31, 10},
+    {ID(IDC_RARITY_PROMOTION), ControlKind::AutoCheckBox, "Promotion", 256, 66, 47, 10},
+    {ID(IDC_RARITY_ALL), ControlKind::AutoCheckBoxNotify, "ALL", 256, 75, 29, 10},
+    {ID(IDC_SEARCH_DECK_ONE), ControlKind::AutoCheckBox, "Deck One", 331, 28, 62, 8},
+    {ID(IDC_SEARCH_DECK_TWO), ControlKind::AutoCheckBox, "Deck Two", 331, 36, 62, 8},
+    {ID(IDC_SEARCH_DECK_THREE), ControlKind::AutoCheckBox, "Deck Three", 331, 44, 61, 8},
+    {ID(IDC_SEARCH_DECK_FOUR), ControlKind::AutoCheckBox, "Deck Four", 331, 52, 58, 8},
+    {ID(IDC_SEARCH_DECK_FIVE), ControlKind::AutoCheckBox, "Deck Five", 331, 60, 67, 8},
+    {ID(IDC_SEARCH_ALL), ControlKind::AutoCheckBoxNotify, "All", 331, 68, 61, 8},
+    {ID(IDC_NONE), ControlKind::GroupBox, "", 7, 125, 506, 199},
+    {ID(IDC_NONE), ControlKind::StaticLeft, "Cards", 17, 140, 22, 8},
+    {ID(IDC_MATCH_COUNT), ControlKind::StaticLeft, "", 124, 140, 23, 8},
+    {ID(IDC_NONE), ControlKind::StaticLeft, "Card Set", 186, 282, 58, 8},
+    {ID(IDC_NONE), ControlKind::StaticLeft, "Card Type", 296, 282, 34, 8},
+    {ID(IDC_NONE), ControlKind::StaticLeft, "Card Rarity", 416, 282, 36, 8},
+    {ID(IDC_NONE), ControlKind::StaticLeft, "Card Artist", 186, 303, 33, 8},
+    {ID(IDC_PANEL_SET), ControlKind::StaticLeft, "", 186, 291, 59, 8},
+    {ID(IDC_PANEL_TYPE), ControlKind::StaticLeft, "", 296, 291, 62, 8},
+    {ID(IDC_PANEL_RARITY), ControlKind::StaticLeft, "", 416, 291, 65, 8},
+    {ID(IDC_PANEL_ARTIST), ControlKind::StaticLeft, "", 186, 311, 91, 8},
+    {ID(IDC_NONE), ControlKind::StaticLeft, "Card ID", 296, 303, 25, 8},
+    {ID(IDC_PANEL_ID), ControlKind::StaticLeft, "", 296, 311, 55, 8},
+    {ID(IDC_PANEL_TEXT), ControlKind::StaticLeft, "", 161, 186, 340, 54},
+    {ID(IDC_NONE), ControlKind::GroupBoxCentred, "Card Info", 155, 176, 351, 147},
+    {ID(IDC_NONE), ControlKind::StaticLeft, "Card Alignment", 416, 303, 48, 8},
+    {ID(IDC_PANEL_ALIGNMENT), ControlKind::StaticLeft, "", 416, 311, 55, 8},
+    {ID(IDC_CURRENT_DECK_ONE), ControlKind::AutoCheckBox, "", 399, 29, 16, 8},
+    {ID(IDC_CURRENT_DECK_TWO), ControlKind::AutoCheckBox, "", 399, 37, 16, 8},
+    {ID(IDC_CURRENT_DECK_THREE), ControlKind::AutoCheckBox, "", 399, 45, 16, 8},
+    {ID(IDC_CURRENT_DECK_FOUR), ControlKind::AutoCheckBox, "", 399, 53, 16, 8},
+    {ID(IDC_CURRENT_DECK_FIVE), ControlKind::AutoCheckBox, "", 399, 61, 16, 8},
+    {ID(IDC_NONE), ControlKind::StaticLeft, "Card Store Deck", 378, 15, 80, 8},
+    {ID(IDC_PLUS), ControlKind::PushButton, "+", 209, 161, 50, 14},
+    {ID(IDC_MINUS), ControlKind::PushButton, "-", 159, 161, 50, 14},
+    {ID(IDC_NONE), ControlKind::GroupBoxCentred, "Store Deck Info", 157, 133, 349, 44},
+    {ID(IDC_PANEL_HAS), ControlKind::StaticLeft, "", 159, 140, 196, 8},
+    {ID(IDC_PANEL_TOTAL), ControlKind::StaticLeft, "", 409, 143, 91, 8},
+    {ID(IDC_PANEL_COMPLETE), ControlKind::StaticLeft, "", 409, 162, 91, 8},
+    {ID(IDC_PANEL_ERRATA), ControlKind::StaticLeft, "", 158, 246, 343, 33},
+    {ID(IDC_NONE), ControlKind::StaticCentred, "Card Errata", 158, 239, 345, 8},
+    {ID(IDC_NONE), ControlKind::GroupBoxCentred, "Card List Box", 16, 133, 141, 190},
 };
 
+#undef ID
+
+namespace {
+
+// In ControlKind's order.
+const ControlKindStyle KindStyles[] = {
+    {"COMBOBOX", "ComboBox", "CBS_SIMPLE | WS_VSCROLL | WS_TABSTOP", false}, // SimpleComboBox
+    {"GROUPBOX", "Button", "BS_GROUPBOX", false},                            // GroupBox
+    {"GROUPBOX", "Button", "BS_GROUPBOX | BS_CENTER", false},                // GroupBoxCentred
+    {"LTEXT", "Static", "SS_LEFT", false},                                   // StaticLeft
+    {"CTEXT", "Static", "SS_CENTER", false},                                 // StaticCentred
+    {"CONTROL", "Button", "BS_AUTOCHECKBOX | WS_TABSTOP", true},             // AutoCheckBox
+    {"CONTROL", "Button", "BS_AUTOCHECKBOX | BS_NOTIFY | WS_TABSTOP", true}, // AutoCheckBoxNotify
+    {"PUSHBUTTON", "Button", "BS_PUSHBUTTON | WS_TABSTOP", false},           // PushButton
+    {"DEFPUSHBUTTON", "Button", "BS_DEFPUSHBUTTON | WS_TABSTOP", false},     // DefaultPushButton
+};
+static_assert(std::size(KindStyles) == static_cast<int>(ControlKind::DefaultPushButton) + 1);
+
+} // namespace
+
+const ControlKindStyle& kindStyle(ControlKind kind) {
+    return KindStyles[static_cast<int>(kind)];
+}
+
 bool isCheckBox(ControlKind kind) {
-    return kind == ControlKind::AutoCheckBox || kind == ControlKind::AutoCheckBoxNotify;
+    return kindStyle(kind).checkBox;
 }

@@ -16,7 +16,8 @@ enum class ControlKind {
 };
 
 struct ControlLayout {
-    int id; // -1 for captions and frames
+    int id;             // IDC_NONE for captions and frames
+    const char* idName; // the id's name in ui/control_ids.h, for the resource script
     ControlKind kind;
     const char* text;
     int x, y, width, height;
@@ -24,5 +25,16 @@ struct ControlLayout {
 
 constexpr int MainDialogControlCount = 68;
 extern const ControlLayout MainDialogLayout[MainDialogControlCount];
+
+// What makes a control of a kind that kind, in the resource script's terms: the
+// statement that declares it (which decides whether the compiled template names its
+// window class by number or by name), the window class, and the style bits.
+struct ControlKindStyle {
+    const char* statement;
+    const char* windowClass;
+    const char* style; // besides WS_CHILD | WS_VISIBLE, which every statement adds
+    bool checkBox;     // toggles when clicked
+};
+const ControlKindStyle& kindStyle(ControlKind kind);
 
 bool isCheckBox(ControlKind kind);

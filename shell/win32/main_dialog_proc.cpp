@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/control_ids.h"
+#include "ui/dialog.h"
 #include "shell/file_commands.h"
 #include "shell/main_dialog.h"
 #include "shell/win32/win32_dialog.h"
@@ -10,6 +11,10 @@
 #include "shell/win32/file_chooser.h"
 
 HINSTANCE appInstance = GetModuleHandleW(nullptr);
+
+// The dispatch takes WM_COMMAND's high word as it comes.
+static_assert(ButtonClicked == BN_CLICKED && SelectionChanged == CBN_SELCHANGE &&
+              FieldEdited == CBN_EDITCHANGE);
 
 namespace {
 

@@ -13,7 +13,7 @@
 class Win32Dialog final : public Dialog {
   public:
     explicit Win32Dialog(HWND dialog = nullptr) { attach(dialog); }
-    // Points the seam at `dialog` and looks up the controls it uses most.
+    // Points the seam at `dialog` and maps the id of every child window to the window.
     void attach(HWND dialog);
     HWND handle() const { return dialog_; }
 

@@ -51,9 +51,10 @@ class Runner {
             std::string verb;
             if (!(words >> verb) || verb[0] == '#') continue;
             if (dialog_.ended()) fail(lineNumber_, "the dialog has ended; no more commands");
-            std::string a, b, c, extra;
-            words >> a >> b >> c >> extra;
-            execute(verb, a, b, c, extra, line);
+            // The words after the verb; `surplus` is one more than any command takes.
+            std::string first, second, third, surplus;
+            words >> first >> second >> third >> surplus;
+            execute(verb, first, second, third, surplus, line);
             std::fflush(stdout);
             if (dialog_.ended()) std::printf("ended %d\n", dialog_.endResult());
         }
@@ -76,33 +77,33 @@ class Runner {
         if (!word.empty()) fail(lineNumber_, "unexpected '" + word + "'");
     }
 
-    void execute(const std::string& verb, const std::string& a, const std::string& b,
-                 const std::string& c, const std::string& extra, const std::string& line) {
+    void execute(const std::string& verb, const std::string& first, const std::string& second,
+                 const std::string& third, const std::string& surplus, const std::string& line) {
         if (verb == "click") {
-            noMore(b);
-            dialog_.click(controlId(a));
+            noMore(second);
+            dialog_.click(controlId(first));
         } else if (verb == "select") {
-            noMore(b);
-            dialog_.select(number(a));
+            noMore(second);
+            dialog_.select(number(first));
         } else if (verb == "menu") {
-            noMore(b);
-            dialog_.command(number(a), 0);
+            noMore(second);
+            dialog_.command(number(first), ButtonClicked);
         } else if (verb == "command") {
-            noMore(c);
-            dialog_.command(number(a), b.empty() ? 0 : number(b));
+            noMore(third);
+            dialog_.command(number(first), second.empty() ? ButtonClicked : number(second));
         } else if (verb == "answer-file") {
-            answerFile(line, a);
+            answerFile(line, first);
         } else if (verb == "type") {
             typeText(line);
         } else if (verb == "key") {
-            noMore(b);
-            if (a != "enter") fail(lineNumber_, "key takes enter");
+            noMore(second);
+            if (first != "enter") fail(lineNumber_, "key takes enter");
             dialog_.pressEnter();
         } else if (verb == "answer-question") {
-            noMore(b);
-            answerQuestion(a);
+            noMore(second);
+            answerQuestion(first);
         } else if (verb == "print") {
-            print(a, b, c, extra);
+            print(first, second, third, surplus);
         } else {
             fail(lineNumber_, "unknown command '" + verb + "'");
         }
@@ -138,24 +139,24 @@ class Runner {
             fail(lineNumber_, "answer-question takes yes, no or cancel");
     }
 
-    void print(const std::string& what, const std::string& b, const std::string& c,
-               const std::string& extra) {
+    void print(const std::string& what, const std::string& second, const std::string& third,
+               const std::string& surplus) {
         if (what == "list") {
-            noMore(b);
+            noMore(second);
             std::printf("list %d selected %d\n", dialog_.listSize(), dialog_.listSelection());
             for (int k = 0; k < dialog_.listSize(); ++k)
                 printQuoted(std::to_string(k) + " ", dialog_.listText(k));
         } else if (what == "edit") {
-            noMore(b);
+            noMore(second);
             printQuoted("edit ", dialog_.field());
         } else if (what == "count") {
-            noMore(extra);
-            const int deck = number(b), card = number(c);
+            noMore(surplus);
+            const int deck = number(second), card = number(third);
             if (deck < 0 || deck >= DeckCount || card < 0 || card >= CardCount)
-                fail(lineNumber_, "no deck " + b + " or card " + c);
+                fail(lineNumber_, "no deck " + second + " or card " + third);
             std::printf("count %d %d %d\n", deck, card, deckSet.decks[deck].counts[card]);
         } else {
-            noMore(b);
+            noMore(second);
             const int id = controlId(what);
             const std::string& text = dialog_.text(id);
             std::string prefix = what + " ";

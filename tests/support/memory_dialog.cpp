@@ -125,12 +125,12 @@ void MemoryDialog::endDialog(int result) {
 void MemoryDialog::click(int id) {
     Control& box = control(id);
     if (isCheckBox(box.kind)) box.checked = !box.checked;
-    onCommand(*this, id, 0);
+    onCommand(*this, id, ButtonClicked);
 }
 
 void MemoryDialog::select(int position) {
     listSelect(position);
-    onCommand(*this, IDC_CARD_LIST, 1);
+    onCommand(*this, IDC_CARD_LIST, SelectionChanged);
 }
 
 void MemoryDialog::command(int id, int notifyCode) {
@@ -141,7 +141,7 @@ void MemoryDialog::editField(std::string text) {
     field_ = std::move(text);
     // The real control drops its selection before it tells the dialog of the edit.
     selection_ = -1;
-    onCommand(*this, IDC_CARD_LIST, 5);
+    onCommand(*this, IDC_CARD_LIST, FieldEdited);
 }
 
 void MemoryDialog::type(const std::string& text) {
@@ -154,7 +154,7 @@ void MemoryDialog::pressEnter() {
     int target = IDC_OK;
     for (const ControlLayout& layout : MainDialogLayout)
         if (layout.kind == ControlKind::DefaultPushButton) target = layout.id;
-    onCommand(*this, target, 0);
+    onCommand(*this, target, ButtonClicked);
 }
 
 void MemoryDialog::queueFileAnswer(std::optional<std::string> path) {

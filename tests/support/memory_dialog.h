@@ -40,7 +40,7 @@ class MemoryDialog : public Dialog {
     // control does, then sends the command; selecting sends the selection notification.
     void click(int id);
     void select(int position);
-    void command(int id, int notifyCode = 0);
+    void command(int id, int notifyCode = ButtonClicked);
     // Types `text` over the field's highlighted text, one character at a time, each
     // an edit notification; empty text deletes it in one edit.
     void type(const std::string& text);

@@ -20,6 +20,7 @@
 #include "catalogue/windows1252.h"
 #include "ui/control_ids.h"
 #include "shell/win32/file_chooser.h"
+#include "tests/support/temp_folder.h"
 #include "tests/win32/win32_test_support.h"
 
 namespace {
@@ -97,28 +98,22 @@ TEST_F(CatalogueText, ReadsBackAsTheCataloguesText) {
 }
 
 TEST_F(CatalogueText, ExportCurrentListIsTheBytesOfACodePage1252Run) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    exportPath =
-        std::wstring(temp) + L"cardhold-list-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
+    const testfiles::TempFolder folder("cardhold-list-");
+    exportPath = (folder.path() / "list.txt").wstring();
     setChooserHook(answerExportPath);
     {
         RealMainDialog real;
         RealUser(real.handle()).command(IDM_EXPORT_CURRENT_LIST);
     }
     setChooserHook(nullptr);
-    std::ifstream in(exportPath.c_str(), std::ios::binary);
-    std::ostringstream written;
-    written << in.rdbuf();
-    in.close();
-    DeleteFileW(exportPath.c_str());
-    ASSERT_GT(written.str().size(), 0u) << "nothing exported";
+    const std::string written = testfiles::readBytes(folder.path() / "list.txt");
+    ASSERT_GT(written.size(), 0u) << "nothing exported";
 
     if (writeMode) {
-        std::ofstream(referencePath, std::ios::binary) << written.str();
-        ASSERT_EQ(readBytes(referencePath), written.str()) << "cannot keep " << referencePath;
+        std::ofstream(referencePath, std::ios::binary) << written;
+        ASSERT_EQ(readBytes(referencePath), written) << "cannot keep " << referencePath;
     } else {
-        EXPECT_TRUE(written.str() == readBytes(referencePath))
+        EXPECT_TRUE(written == readBytes(referencePath))
             << "the report differs from the code page 1252 run";
     }
 }

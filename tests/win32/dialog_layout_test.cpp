@@ -3,7 +3,11 @@
 // order, with their ids, kinds, texts and places.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ui/control_ids.h"
@@ -19,39 +23,41 @@ namespace {
 
 const WORD EnglishUk = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_UK);
 
-std::wstring classOf(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::SimpleComboBox: return L"ComboBox";
-    case ControlKind::StaticLeft:
-    case ControlKind::StaticCentred: return L"Static";
-    default: return L"Button";
+// The bits a style written as the resource script names them stands for.
+DWORD styleBits(std::string_view names) {
+    static const std::pair<std::string_view, DWORD> Known[] = {
+        {"WS_TABSTOP", WS_TABSTOP},
+        {"WS_GROUP", WS_GROUP},
+        {"WS_VSCROLL", WS_VSCROLL},
+        {"CBS_SIMPLE", CBS_SIMPLE},
+        {"SS_LEFT", SS_LEFT},
+        {"SS_CENTER", SS_CENTER},
+        {"BS_GROUPBOX", BS_GROUPBOX},
+        {"BS_CENTER", BS_CENTER},
+        {"BS_NOTIFY", BS_NOTIFY},
+        {"BS_AUTOCHECKBOX", BS_AUTOCHECKBOX},
+        {"BS_PUSHBUTTON", BS_PUSHBUTTON},
+        {"BS_DEFPUSHBUTTON", BS_DEFPUSHBUTTON}};
+    DWORD bits = 0;
+    for (std::size_t at = 0; at < names.size();) {
+        const std::size_t end = std::min(names.find(" | ", at), names.size());
+        const std::string_view name = names.substr(at, end - at);
+        const auto known = std::find_if(std::begin(Known), std::end(Known),
+                                        [&](const auto& entry) { return entry.first == name; });
+        if (known == std::end(Known))
+            ADD_FAILURE() << "unknown style " << name;
+        else
+            bits |= known->second;
+        at = end + 3;
     }
+    return bits;
 }
 
-// The style bits that make each kind what it is.
-DWORD kindStyle(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::SimpleComboBox: return CBS_SIMPLE | WS_VSCROLL;
-    case ControlKind::GroupBox: return BS_GROUPBOX;
-    case ControlKind::GroupBoxCentred: return BS_GROUPBOX | BS_CENTER;
-    case ControlKind::StaticLeft: return SS_LEFT;
-    case ControlKind::StaticCentred: return SS_CENTER;
-    case ControlKind::AutoCheckBox: return BS_AUTOCHECKBOX;
-    case ControlKind::AutoCheckBoxNotify: return BS_AUTOCHECKBOX | BS_NOTIFY;
-    case ControlKind::PushButton: return BS_PUSHBUTTON;
-    case ControlKind::DefaultPushButton: return BS_DEFPUSHBUTTON;
-    }
-    return 0;
-}
-
-// The bits compared for each kind: the type, alignment and notify bits.
-DWORD styleMask(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::SimpleComboBox: return 0x3 | CBS_SORT | WS_VSCROLL;
-    case ControlKind::StaticLeft:
-    case ControlKind::StaticCentred: return SS_TYPEMASK;
-    default: return BS_TYPEMASK | BS_CENTER | BS_NOTIFY;
-    }
+// The bits compared for each window class: the type, alignment and notify bits.
+DWORD styleMask(std::string_view windowClass) {
+    if (windowClass == "ComboBox") return 0x3 | CBS_SORT | WS_VSCROLL;
+    if (windowClass == "Static") return SS_TYPEMASK;
+    return BS_TYPEMASK | BS_CENTER | BS_NOTIFY;
 }
 
 TEST(MainDialogTemplate, IsTheProgramsDialog) {
@@ -127,35 +133,40 @@ TEST(MainDialogWindow, ChildWindowsFollowTheLayoutTable) {
         HWND child = children[i];
         SCOPED_TRACE("control " + std::to_string(i) + " (id " + std::to_string(want.id) + ")");
         const int id = GetDlgCtrlID(child);
-        EXPECT_EQ(id == 0xFFFF ? -1 : id, want.id);
+        EXPECT_EQ(id == 0xFFFF ? IDC_NONE : id, want.id);
 
-        wchar_t className[64];
-        GetClassNameW(child, className, 64);
-        EXPECT_EQ(_wcsicmp(className, classOf(want.kind).c_str()), 0) << "class";
+        const ControlKindStyle& kind = kindStyle(want.kind);
+        char className[64];
+        GetClassNameA(child, className, 64);
+        EXPECT_EQ(_stricmp(className, kind.windowClass), 0) << "class";
         const auto style = static_cast<DWORD>(GetWindowLongW(child, GWL_STYLE));
+        const DWORD wanted = styleBits(kind.style);
         // The dialog manager moves the default-button look with the focus, so push
         // buttons of either kind are checked as push buttons here.
         if (want.kind == ControlKind::DefaultPushButton || want.kind == ControlKind::PushButton) {
             EXPECT_LE(style & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
         } else if (want.kind == ControlKind::SimpleComboBox) {
             // The combo box hands its scroll bar to the list inside it.
-            EXPECT_EQ(style & (0x3 | CBS_SORT), static_cast<DWORD>(CBS_SIMPLE));
+            EXPECT_EQ(style & (0x3 | CBS_SORT), wanted & (0x3 | CBS_SORT));
             COMBOBOXINFO parts{};
             parts.cbSize = sizeof parts;
             ASSERT_TRUE(GetComboBoxInfo(child, &parts));
-            EXPECT_TRUE(GetWindowLongW(parts.hwndList, GWL_STYLE) & WS_VSCROLL);
+            EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(parts.hwndList, GWL_STYLE)) & WS_VSCROLL,
+                      wanted & WS_VSCROLL);
         } else {
-            EXPECT_EQ(style & styleMask(want.kind), kindStyle(want.kind));
+            const DWORD mask = styleMask(kind.windowClass);
+            EXPECT_EQ(style & mask, wanted & mask);
         }
+        EXPECT_EQ(style & WS_TABSTOP, wanted & WS_TABSTOP) << "tab stop";
         EXPECT_TRUE(style & WS_VISIBLE);
         // Labels the program writes show catalogue text, where "&" is no mnemonic
         // ("Ash & Bone").
-        if (classOf(want.kind) == L"Static" && want.id != -1) {
+        if (std::string_view(kind.windowClass) == "Static" && want.id != IDC_NONE) {
             EXPECT_TRUE(style & SS_NOPREFIX) << "label without SS_NOPREFIX";
         }
 
         // Captions and frames keep the table's text; the program writes the others.
-        if (want.id == -1 || want.text[0] != '\0') {
+        if (want.id == IDC_NONE || want.text[0] != '\0') {
             char text[128];
             GetWindowTextA(child, text, sizeof text);
             EXPECT_STREQ(text, want.text);

@@ -17,42 +17,11 @@
 #include "shell/win32/message_boxes.h"
 #include "files/win32/utf8.h"
 #include "shell/win32/win32_dialog.h"
+#include "tests/support/temp_folder.h"
 #include "tests/win32/modal_watcher.h"
 #include "tests/win32/win32_test_support.h"
 
 namespace {
-
-// A fresh folder under the temporary folder, removed again with its files.
-class ScratchFolder {
-  public:
-    explicit ScratchFolder(const std::wstring& name) {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        path_ = std::wstring(temp) + name + L"-" + std::to_wstring(GetCurrentProcessId());
-        CreateDirectoryW(path_.c_str(), nullptr);
-    }
-    ~ScratchFolder() {
-        for (const std::wstring& file : files())
-            DeleteFileW((path_ + L"\\" + file).c_str());
-        RemoveDirectoryW(path_.c_str());
-    }
-    const std::wstring& path() const { return path_; }
-    std::vector<std::wstring> files() const {
-        std::vector<std::wstring> names;
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return names;
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                names.push_back(found.cFileName);
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-        return names;
-    }
-
-  private:
-    std::wstring path_;
-};
 
 // What the hook saw of one chooser.
 struct Seen {
@@ -98,11 +67,11 @@ int countingBoxHook(HWND, const wchar_t*, const wchar_t*, UINT) {
 
 class FileChooser : public testing::Test {
   protected:
-    FileChooser() : start_(L"cardhold-start-\u00e4"), elsewhere_(L"cardhold-elsewhere") {
+    FileChooser() : start_("cardhold-start-\xc3\xa4"), elsewhere_("cardhold-elsewhere-") {
         GetCurrentDirectoryW(MAX_PATH, original_);
-        SetCurrentDirectoryW(start_.path().c_str());
+        SetCurrentDirectoryW(start_.path().wstring().c_str());
         dialog_ = std::make_unique<RealMainDialog>(); // records the start folder
-        SetCurrentDirectoryW(elsewhere_.path().c_str());
+        SetCurrentDirectoryW(elsewhere_.path().wstring().c_str());
         seen.clear();
         answers.clear();
         folderAfterChoosing.clear();
@@ -117,7 +86,7 @@ class FileChooser : public testing::Test {
     }
     HWND dialog() const { return dialog_->handle(); }
 
-    ScratchFolder start_, elsewhere_;
+    testfiles::TempFolder start_, elsewhere_;
     std::unique_ptr<RealMainDialog> dialog_;
     wchar_t original_[MAX_PATH];
 };
@@ -157,7 +126,7 @@ TEST_F(FileChooser, SetsUpEachKindForOpenAndSave) {
         EXPECT_EQ(d.lCustData, 0);
         EXPECT_EQ(d.lpfnHook, nullptr);
         EXPECT_EQ(d.lpTemplateName, nullptr);
-        EXPECT_EQ(chooser.initialDirectory, start_.path());
+        EXPECT_EQ(chooser.initialDirectory, start_.path().wstring());
         EXPECT_TRUE(chooser.pathEmpty);
         EXPECT_TRUE(chooser.titleEmpty);
     }
@@ -175,8 +144,8 @@ TEST_F(FileChooser, ConfirmedPathComesBackAsUtf8) {
 // the folder recorded at start-up with empty names, whatever folder and names the
 // one before it left.
 TEST_F(FileChooser, EveryCommandStartsInTheStartUpFolderWithEmptyNames) {
-    folderAfterChoosing = elsewhere_.path();
-    const std::wstring target = elsewhere_.path() + L"\\first.Tvn";
+    folderAfterChoosing = elsewhere_.path().wstring();
+    const std::wstring target = elsewhere_.path().wstring() + L"\\first.Tvn";
     answers = {target, target};
     RealUser user(dialog());
     user.command(IDM_FILE_SAVE);
@@ -202,7 +171,7 @@ TEST_F(FileChooser, EveryCommandStartsInTheStartUpFolderWithEmptyNames) {
         EXPECT_EQ(seen[i].kind, FileKind::Text) << i;
     }
     for (size_t i = 0; i < seen.size(); ++i) {
-        EXPECT_EQ(seen[i].initialDirectory, start_.path()) << "chooser " << i;
+        EXPECT_EQ(seen[i].initialDirectory, start_.path().wstring()) << "chooser " << i;
         EXPECT_TRUE(seen[i].pathEmpty) << "chooser " << i;
         EXPECT_TRUE(seen[i].titleEmpty) << "chooser " << i;
     }
@@ -229,8 +198,8 @@ TEST_F(FileChooser, CancellingAnyCommandTouchesNothing) {
     EXPECT_EQ(seen.size(), std::size(commands)); // every one of them asked
     EXPECT_TRUE(snapshotOf(dialog()) == before) << differences(snapshotOf(dialog()), before);
     EXPECT_EQ(boxesShown, 1) << "Load's question only";
-    EXPECT_TRUE(start_.files().empty());
-    EXPECT_TRUE(elsewhere_.files().empty());
+    EXPECT_TRUE(start_.names().empty());
+    EXPECT_TRUE(elsewhere_.names().empty());
 }
 
 // The system's own save dialog: it opens in the start-up folder, and a name typed
@@ -254,7 +223,7 @@ TEST_F(FileChooser, SystemSaveDialogAddsTheDefaultExtension) {
     ASSERT_TRUE(confirmed);
     // The extension is added; which case it takes is the system's (Wine takes the
     // filter's "tvn", Windows the default "Tvn"), and names ignore case anyway.
-    const std::string expected = narrow((start_.path() + L"\\mydecks.Tvn").c_str());
+    const std::string expected = narrow((start_.path().wstring() + L"\\mydecks.Tvn").c_str());
     EXPECT_EQ(_stricmp(path.c_str(), expected.c_str()), 0) << path;
 }
 
