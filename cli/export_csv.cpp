@@ -43,8 +43,10 @@ int exportCsv(const Arguments& args, CliOutput& io) {
     const std::string separator = args.has("--separator") ? args.value("--separator") : ",";
     if (separator != "," && separator != ";")
         return usageError(io, "export-csv", "--separator takes ',' or ';'");
+    const std::string& deckPath = args.positional[0];
+    if (args.has("-o") && outputIsInput(args.value("-o"), deckPath, io)) return ExitFailure;
     const auto decks = std::make_unique<DeckSet>();
-    if (!loadDeckArgument(args.positional[0], *decks, io)) return ExitFailure;
+    if (!loadDeckArgument(deckPath, *decks, io)) return ExitFailure;
     std::string csv = buildCardCsv(*decks, separator[0], !args.has("--no-bom"));
     if (!args.has("-o")) {
         io.out += csv;
