@@ -17,9 +17,11 @@ const OptionRule Options[] = {
 constexpr uint64_t CsvSizeLimit = 64u << 20;
 
 int reportFaults(CliOutput& io, const std::string& path, const CsvFaults& faults) {
-    for (const CsvFault& fault : faults.shown())
-        io.err += path + (fault.line > 0 ? ":" + std::to_string(fault.line) : "") + ": " +
-                  fault.reason + "\n";
+    for (const CsvFault& fault : faults.shown()) {
+        io.err += path;
+        if (fault.line > 0) io.err += ':' + std::to_string(fault.line);
+        io.err += ": " + fault.reason + "\n";
+    }
     if (const std::size_t rest = faults.more(); rest > 0)
         io.err +=
             path + ": " + std::to_string(rest) + (rest == 1 ? " more error\n" : " more errors\n");
