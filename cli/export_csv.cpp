@@ -69,7 +69,8 @@ const CliCommand ExportCsvCommand{
     "Writes one row per card in catalogue order, after a header row:\n"
     "  id,name,set,type,rarity,rarity_code,alignment,artist,deck1,deck2,deck3,deck4,deck5\n"
     "UTF-8 with a byte-order mark, rows ending in CR LF.\n\n"
-    "  -o OUT.csv        write to OUT.csv (safely: all or nothing) instead of standard output\n"
+    "  -o OUT.csv        write to OUT.csv (safely: all or nothing) instead of standard output;\n"
+    "                    never DECKFILE itself\n"
     "  --separator ';'   separate the fields with ';' instead of ','\n"
     "  --no-bom          leave out the byte-order mark\n",
     Options,
