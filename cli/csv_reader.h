@@ -32,6 +32,8 @@ class CsvFaults {
             ++more_;
     }
     bool any() const { return !shown_.empty(); }
+    // A reason that is costly to work out need not be, once no more are shown.
+    bool full() const { return shown_.size() >= Shown; }
     const std::vector<CsvFault>& shown() const { return shown_; }
     std::size_t more() const { return more_; } // beyond those shown
 
