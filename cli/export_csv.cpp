@@ -43,8 +43,10 @@ int exportCsv(const Arguments& args, CliOutput& io) {
     const std::string separator = args.has("--separator") ? args.value("--separator") : ",";
     if (separator != "," && separator != ";")
         return usageError(io, "export-csv", "--separator takes ',' or ';'");
+    const std::string& deckPath = args.positional[0];
+    if (args.has("-o") && outputIsInput(args.value("-o"), deckPath, io)) return ExitFailure;
     const auto decks = std::make_unique<DeckSet>();
-    if (!loadDeckArgument(args.positional[0], *decks, io)) return ExitFailure;
+    if (!loadDeckArgument(deckPath, *decks, io)) return ExitFailure;
     std::string csv = buildCardCsv(*decks, separator[0], !args.has("--no-bom"));
     if (!args.has("-o")) {
         io.out += csv;
@@ -67,7 +69,8 @@ const CliCommand ExportCsvCommand{
     "Writes one row per card in catalogue order, after a header row:\n"
     "  id,name,set,type,rarity,rarity_code,alignment,artist,deck1,deck2,deck3,deck4,deck5\n"
     "UTF-8 with a byte-order mark, rows ending in CR LF.\n\n"
-    "  -o OUT.csv        write to OUT.csv (safely: all or nothing) instead of standard output\n"
+    "  -o OUT.csv        write to OUT.csv (safely: all or nothing) instead of standard output;\n"
+    "                    never DECKFILE itself\n"
     "  --separator ';'   separate the fields with ';' instead of ','\n"
     "  --no-bom          leave out the byte-order mark\n",
     Options,
