@@ -7,3 +7,6 @@ add_test(NAME cli_program_test
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/cli_program_test.sh
                  ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:cardhold-cli>)
 set_tests_properties(cli_program_test PROPERTIES ENVIRONMENT LC_ALL=C.UTF-8 TIMEOUT 120)
+if(NOT WIN32)
+  add_subdirectory(page)
+endif()
