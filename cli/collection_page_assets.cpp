@@ -59,7 +59,9 @@ const char CollectionPageScript[] = R"js(
   const table = JSON.parse(document.getElementById("fold-table").textContent);
   const fold = (text) => {
     let folded = "";
-    for (const c of text.normalize("NFC").replace(/ +$/, "")) {
+    // Accents typed as combining marks: those of the code page's letters join them,
+    // the rest are dropped, as the program drops them from typed names.
+    for (const c of text.normalize("NFC").replace(/[\u0300-\u036f]/g, "").replace(/ +$/, "")) {
       const to = table[c];
       folded += to === undefined ? c : to;
     }

@@ -6,7 +6,7 @@
 #include "catalogue/windows1252.h"
 #include "cli/card_fields.h"
 #include "cli/command.h"
-#include "cli/utf8_text.h"
+#include "cli/card_matcher.h"
 #include "store/deck_set.h"
 
 namespace {
@@ -62,18 +62,15 @@ int find(const Arguments& args, CliOutput& io) {
         if (!only) return usageError(io, "find", "--in takes name, text, errata, artist or id");
     }
     const std::string& text = args.positional[0];
-    std::string windows1252;
-    const bool representable = utf8ToWindows1252(text, windows1252);
-    const std::string folded = foldName(windows1252);
-    if (representable && folded.empty())
-        return usageError(io, "find", "give some letters or digits to look for");
+    const std::string folded = foldTypedName(text);
+    if (folded.empty()) return usageError(io, "find", "give some letters or digits to look for");
     std::unique_ptr<DeckSet> decks;
     if (args.positional.size() == 2) {
         decks = std::make_unique<DeckSet>();
         if (!loadDeckArgument(args.positional[1], *decks, io)) return ExitFailure;
     }
     std::string found;
-    for (int card = 0; representable && card < CardCount; ++card)
+    for (int card = 0; card < CardCount; ++card)
         if (cardContains(CardCatalogue[card], folded, only)) found += cardLine(card, decks.get());
     if (found.empty()) {
         io.err += "no card contains " + text + "\n";

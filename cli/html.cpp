@@ -3,7 +3,7 @@
 #include "cli/collection_page.h"
 #include "cli/command.h"
 #include "cli/output_file.h"
-#include "cli/utf8_text.h"
+#include "cli/text_decoding.h"
 #include "store/deck_set.h"
 
 namespace {
@@ -12,7 +12,7 @@ const OptionRule Options[] = {{"-o", true}, {"--title", true}, {"--target", true
 
 int html(const Arguments& args, CliOutput& io) {
     const std::string title = args.has("--title") ? args.value("--title") : "Cardhold collection";
-    if (!validUtf8(title)) return usageError(io, "html", "--title is not UTF-8 text");
+    if (!isValidUtf8(title)) return usageError(io, "html", "--title is not UTF-8 text");
     RarityTargets targets;
     if (args.has("--target")) {
         std::string error;

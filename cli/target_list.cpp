@@ -7,6 +7,7 @@
 #include "catalogue/name_tables.h"
 #include "catalogue/windows1252.h"
 #include "cli/card_fields.h"
+#include "cli/card_list_line.h"
 #include "cli/command.h"
 #include "cli/csv_writer.h"
 #include "cli/export_csv.h"
@@ -108,7 +109,8 @@ int runTargetList(const TargetList& list, const Arguments& args, CliOutput& io) 
     if (args.has("--csv")) {
         appendCsv(bytes, list, cards);
     } else if (args.has("--list")) {
-        return usageError(io, list.command, "--list is not available yet");
+        for (const ListedCard& listed : cards)
+            (bytes += cardListLine(listed.card, listed.copies)) += eol;
     } else {
         appendTable(bytes, list, cards, eol);
     }

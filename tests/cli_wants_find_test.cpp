@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/card_fields.h"
+#include "cli/card_list_line.h"
 #include "tests/cli_test_support.h"
 
 namespace {
@@ -101,6 +102,33 @@ TEST_F(WantsSpares, WithoutADeckTheFiveDecksAreAddedTogether) {
                     "HM145,Aelid,Hollowmere,Common,2,3,1\r\n"));
     EXPECT_TRUE(has(cli({"spares", file, "--keep", "4", "--csv"}).out,
                     "GW158,A Warm Barn,Grimward,Uncommon,1275,4,1271\r\n"));
+}
+
+// Each --list line read back as a plain card list is read: the same card, the copies.
+TEST_F(WantsSpares, ListLinesReadBackAsTheirCardsAndCopies) {
+    decks = clitest::patternedDecks();
+    const std::string file = path();
+    for (const char* command : {"wants", "spares"}) {
+        const std::string option = command == std::string("wants") ? "--target" : "--keep";
+        const clitest::Run run = cli({command, file, option, "100", "--deck", "2", "--list"});
+        ASSERT_EQ(run.status, 0) << run.err;
+        const bool wants = command == std::string("wants");
+        std::vector<std::pair<int, int>> listed; // card, copies
+        for (int card = 0; card < CardCount; ++card)
+            if (const int held = decks.decks[1].counts[card]; wants ? held < 100 : held > 100)
+                listed.emplace_back(card, std::abs(held - 100));
+        std::size_t line = 0;
+        for (std::size_t at = 0, end; (end = run.out.find('\n', at)) != std::string::npos;
+             at = end + 1, ++line) {
+            ASSERT_LT(line, listed.size());
+            const std::string text = run.out.substr(at, end - at);
+            const CardListEntry entry = parseCardListLine(text);
+            const CardMatch match = matchCardListEntry(entry, true);
+            EXPECT_EQ(match.card, listed[line].first) << text << ": " << match.fault;
+            EXPECT_EQ(entry.count, static_cast<unsigned long>(listed[line].second));
+        }
+        EXPECT_EQ(line, listed.size()) << command;
+    }
 }
 
 TEST(CliFind, FoldedTextInEveryFieldOrInOne) {
