@@ -13,14 +13,15 @@ table { border-collapse: collapse; }
 .summary th:first-child { text-align: left; }
 .bars { display: grid; grid-template-columns: repeat(auto-fill, minmax(360px, 1fr)); gap: 10px 18px; margin-top: 12px; }
 .deck { background: #fff; border: 1px solid #e4e0d6; border-radius: 6px; padding: 8px 10px; }
-details > summary, details > div { display: grid; grid-template-columns: 92px 1fr 118px; align-items: center; gap: 6px; }
+details > summary, details > div { display: grid; grid-template-columns: 14px 92px 1fr 118px; align-items: center; column-gap: 6px; }
 details > summary { cursor: pointer; list-style: none; }
-details > summary::before { content: "\25B8"; position: absolute; margin-left: -12px; color: #8a8579; }
+details > summary::-webkit-details-marker { display: none; }
+details > summary::before { content: "\25B8"; color: #8a8579; }
 details[open] > summary::before { content: "\25BE"; }
-details { padding-left: 12px; }
+details > div::before { content: ""; }
 details > div { font-size: 12px; color: #4a4f55; }
-details > div .name { padding-left: 10px; }
-.goal { grid-column: 2 / 4; font-size: 11px; color: #6b5f2e; }
+details > div .name { padding-left: 8px; }
+.goal { grid-column: 3 / 5; font-size: 11px; color: #6b5f2e; line-height: 1.1; margin-bottom: 2px; }
 progress { width: 100%; height: 10px; accent-color: #3f7d4f; }
 .fig { font-variant-numeric: tabular-nums; text-align: right; white-space: nowrap; }
 .controls { position: sticky; top: 0; background: #fbfaf7; padding: 6px 0; display: flex; gap: 6px; align-items: center; flex-wrap: wrap; }
@@ -32,7 +33,7 @@ button[aria-pressed="true"] { background: #3f7d4f; color: #fff; border-color: #3
 /* Rows are grids, not table rows, so that rows out of view are neither laid out nor
    painted (content-visibility): narrowing then lays out only what is on screen. */
 #list, #list thead, #list tbody { display: block; width: 100%; font-size: 13px; }
-#list tr { display: grid; grid-template-columns: minmax(0, 3fr) minmax(0, 1.1fr) minmax(0, 1.3fr) minmax(0, 0.9fr) 4.2em repeat(6, 3.4em); }
+#list tr { display: grid; grid-template-columns: minmax(0, 3fr) minmax(0, 1.1fr) minmax(0, 1.3fr) minmax(0, 0.9fr) 4.8em repeat(5, 3.2em) 4em; }
 #list tr[hidden] { display: none; }
 #list tbody tr { content-visibility: auto; contain-intrinsic-size: auto 21px; }
 #list thead tr { position: sticky; top: 40px; background: #efece4; }
@@ -115,6 +116,18 @@ const char CollectionPageScript[] = R"js(
     });
   };
 
+  // The search goes into the address (so it can be sent as a link) once typing
+  // pauses: a same-page navigation on every key would cost more than the narrowing.
+  let addressTimer = 0;
+  const keepInAddress = () => {
+    clearTimeout(addressTimer);
+    addressTimer = setTimeout(() => {
+      try {
+        history.replaceState(null, "", input.value === "" ? location.pathname : "#q=" + encodeURIComponent(input.value));
+      } catch (e) { /* some browsers refuse it for a page opened from disk */ }
+    }, 600);
+  };
+
   let keyAt = null;
   input.addEventListener("keydown", () => { keyAt = performance.now(); });
   input.addEventListener("input", () => {
@@ -123,9 +136,7 @@ const char CollectionPageScript[] = R"js(
     const t0 = performance.now();
     narrow();
     document.documentElement.dataset.scriptMs = (performance.now() - t0).toFixed(2);
-    try {
-      history.replaceState(null, "", input.value === "" ? location.pathname : "#q=" + encodeURIComponent(input.value));
-    } catch (e) { /* some browsers refuse it for a page opened from disk */ }
+    keepInAddress();
     afterNextFrame(since, "The last search narrowed the table");
   });
   for (const button of buttons)

@@ -21,12 +21,15 @@ let failures = 0;
 function finish(status, message) {
   if (message) console.log(message);
   const done = () => {
-    fs.rmSync(profile, { recursive: true, force: true });
+    // The browser's helper processes may still be leaving the profile for a moment.
+    fs.rmSync(profile, { recursive: true, force: true, maxRetries: 20, retryDelay: 100 });
     process.exit(status);
   };
   if (!browser || browser.exitCode !== null || browser.signalCode !== null) return done();
   browser.on("exit", done);
-  browser.kill("SIGKILL");
+  // Closed as a user closes it, so that it ends its helper processes too.
+  browser.stdio[3].write(JSON.stringify({ id: nextId++, method: "Browser.close" }) + "\0");
+  setTimeout(() => browser.kill("SIGKILL"), 10000).unref();
 }
 const skip = (why) => finish(77, "SKIP: no browser could start (" + why + "); the page test did not run");
 function check(what, ok, detail) {
@@ -43,6 +46,9 @@ function connect() {
     "--no-default-browser-check", "--remote-debugging-pipe", "--user-data-dir=" + profile,
     "--window-size=1280,1000", "about:blank"], { stdio: ["ignore", "ignore", "pipe", "pipe", "pipe"] });
   browser.on("error", (error) => skip(error.message));
+  let answered = false;
+  const notStarted = (why) => (answered ? finish(1, "FAILED: the browser went away: " + why) : skip(why));
+  browser.stdio[3].on("error", (error) => notStarted(error.message));
   let stderr = "";
   browser.stderr.on("data", (data) => { stderr += data; });
   browser.on("exit", (code) => {
@@ -54,6 +60,7 @@ function connect() {
     let end;
     while ((end = buffered.indexOf("\0")) >= 0) {
       const message = JSON.parse(buffered.slice(0, end));
+      answered = true;
       buffered = buffered.slice(end + 1);
       if (message.id !== undefined && pending.has(message.id)) {
         const { resolve, reject } = pending.get(message.id);
@@ -109,7 +116,7 @@ async function typeKeys(tab, text) {
     await tab.evaluate("delete document.documentElement.dataset.narrowMs");
     await send("Input.dispatchKeyEvent", { type: "keyDown", key, text: key, unmodifiedText: key }, tab.sessionId);
     await send("Input.dispatchKeyEvent", { type: "keyUp", key }, tab.sessionId);
-    times.push(await tab.evaluate("new Promise((resolve) => { const poll = () => document.documentElement.dataset.narrowMs ? resolve(document.documentElement.dataset.narrowMs + ' ms (script ' + document.documentElement.dataset.scriptMs + ' ms)') : setTimeout(poll, 5); poll(); })"));
+    times.push(await tab.evaluate("new Promise((resolve) => { const until = performance.now() + 10000; const poll = () => { const page = document.documentElement.dataset; if (page.narrowMs) resolve(page.narrowMs + ' ms (script ' + page.scriptMs + ' ms)'); else if (performance.now() > until) resolve(null); else setTimeout(poll, 5); }; poll(); })"));
   }
   return times;
 }
@@ -162,6 +169,7 @@ async function main() {
   const times = await typeKeys(tab, typed.q);
   const shown = await tab.evaluate(shownIds);
   check("typing " + typed.q + " narrows to the " + typed.ids.length + " cards the program finds", sameList(shown, typed.ids), shown.length + " shown");
+  check("the page measured each narrowing", times.every((t) => t !== null), times.join(", "));
   console.log("narrowing, from each key to the next frame drawn: " + times.join(", "));
 
   const floor = [];
@@ -170,8 +178,10 @@ async function main() {
   console.log("the same wait with nothing changed: " + floor.map((t) => t.toFixed(1) + " ms").join(", "));
 
   if (option === "--screenshot") {
-    await tab.evaluate("document.querySelectorAll('.deck details').forEach((d, i) => { if (i === 2 || i === 44) d.open = true; }); window.scrollTo(0, 0)");
-    const { data } = await send("Page.captureScreenshot", { format: "png" }, tab.sessionId);
+    // Deck 1's and the collection's third set opened, the search typed above.
+    await tab.evaluate("document.querySelectorAll('.deck details').forEach((d, i) => { if (i === 2 || i === 37) d.open = true; }); window.scrollTo(0, 0)");
+    const height = await tab.evaluate("Math.min(document.documentElement.scrollHeight, 1500)");
+    const { data } = await send("Page.captureScreenshot", { format: "png", captureBeyondViewport: true, clip: { x: 0, y: 0, width: 1280, height, scale: 1 } }, tab.sessionId);
     fs.writeFileSync(screenshotPath, Buffer.from(data, "base64"));
     console.log("screenshot: " + screenshotPath);
   }
