@@ -21,6 +21,14 @@ int rarityOfInitial(std::string_view initial) {
     return -1;
 }
 
+// Built by appending: gcc 12 at -O3 warns falsely (-Wrestrict) on "literal" + string.
+std::string quoted(std::string_view text) {
+    std::string out(1, '\'');
+    out += text;
+    out += '\'';
+    return out;
+}
+
 std::string initials() {
     std::string list;
     for (int rarity = 0; rarity < RarityCount; ++rarity)
@@ -40,8 +48,8 @@ bool parseRarityTargets(std::string_view text, RarityTargets& targets, std::stri
     for (int& target : targets.target)
         target = NoTarget;
     if (text.find('=') == std::string_view::npos) {
-        error = "'" + std::string(text) +
-                "' is not a count 0 to 255 nor counts per rarity like F=1,C=3,U=3,R=2,P=1";
+        error = quoted(text) +
+                " is not a count 0 to 255 nor counts per rarity like F=1,C=3,U=3,R=2,P=1";
         return false;
     }
     while (true) {
@@ -50,8 +58,8 @@ bool parseRarityTargets(std::string_view text, RarityTargets& targets, std::stri
         const std::size_t equals = item.find('=');
         const int rarity = rarityOfInitial(item.substr(0, equals));
         if (equals == std::string_view::npos || rarity < 0) {
-            error = "'" + std::string(item) + "' is not INITIAL=COUNT with a rarity's initial (" +
-                    initials() + ")";
+            error =
+                quoted(item) + " is not INITIAL=COUNT with a rarity's initial (" + initials() + ")";
             return false;
         }
         if (targets.target[rarity] != NoTarget) {
@@ -59,7 +67,7 @@ bool parseRarityTargets(std::string_view text, RarityTargets& targets, std::stri
             return false;
         }
         if (!parseCount(item.substr(equals + 1), targets.target[rarity])) {
-            error = "'" + std::string(item) + "': counts are 0 to 255";
+            error = quoted(item) + ": counts are 0 to 255";
             return false;
         }
         if (comma == std::string_view::npos) return true;

@@ -18,6 +18,12 @@ std::vector<std::string> csvRows(const std::string& csv) {
     return rows;
 }
 
+// A text output with LF line ends (on Windows it ends its lines in CR LF).
+std::string lf(std::string text) {
+    std::erase(text, '\r');
+    return text;
+}
+
 int cardOf(const char* id) {
     return CardIdIndex().find(id);
 }
@@ -37,7 +43,7 @@ TEST_F(WantsSpares, EdgesOfTheTargetAndOfTheCounts) {
     const clitest::Run none = cli({"wants", file, "--target", "0", "--deck", "1"});
     ASSERT_EQ(none.status, 0) << none.err;
     EXPECT_TRUE(none.out.starts_with("id     name")) << none.out;
-    EXPECT_NE(none.out.find("\nMissing: 0 cards, 0 copies\n"), std::string::npos) << none.out;
+    EXPECT_NE(lf(none.out).find("\nMissing: 0 cards, 0 copies\n"), std::string::npos) << none.out;
 
     const clitest::Run full = cli({"wants", file, "--target", "255", "--deck", "1", "--csv"});
     ASSERT_EQ(full.status, 0) << full.err;
@@ -51,19 +57,19 @@ TEST_F(WantsSpares, EdgesOfTheTargetAndOfTheCounts) {
     EXPECT_EQ(csvRows(cli({"spares", file, "--keep", "254", "--csv"}).out),
               std::vector<std::string>{"GW158,A Warm Barn,Grimward,Uncommon,255,254,1"});
     EXPECT_EQ(csvRows(cli({"spares", file, "--keep", "255", "--csv"}).out).size(), 0u);
-    const clitest::Run all = cli({"spares", file, "--keep", "0"});
-    EXPECT_NE(all.out.find("HM145  Aelid                                  Hollowmere      Common "
-                           "      254       0      254\n"),
+    const std::string all = lf(cli({"spares", file, "--keep", "0"}).out);
+    EXPECT_NE(all.find("HM145  Aelid                                  Hollowmere      Common "
+                       "      254       0      254\n"),
               std::string::npos)
-        << all.out;
-    EXPECT_NE(all.out.find("\nSpare: 3 cards, 512 copies\n"
-                           "  Ashfall         0 cards, 0 copies\n"
-                           "  Emberkin        0 cards, 0 copies\n"
-                           "  Grimward        1 card, 255 copies\n"
-                           "  Hollowmere      1 card, 254 copies\n"
-                           "  Stormreach      1 card, 3 copies\n"),
+        << all;
+    EXPECT_NE(all.find("\nSpare: 3 cards, 512 copies\n"
+                       "  Ashfall         0 cards, 0 copies\n"
+                       "  Emberkin        0 cards, 0 copies\n"
+                       "  Grimward        1 card, 255 copies\n"
+                       "  Hollowmere      1 card, 254 copies\n"
+                       "  Stormreach      1 card, 3 copies\n"),
               std::string::npos)
-        << all.out;
+        << all;
 }
 
 TEST_F(WantsSpares, PerRarityTargetsLeaveTheOtherRaritiesOut) {
@@ -112,16 +118,17 @@ TEST_F(WantsSpares, ListLinesReadBackAsTheirCardsAndCopies) {
         const std::string option = command == std::string("wants") ? "--target" : "--keep";
         const clitest::Run run = cli({command, file, option, "100", "--deck", "2", "--list"});
         ASSERT_EQ(run.status, 0) << run.err;
+        const std::string list = lf(run.out);
         const bool wants = command == std::string("wants");
         std::vector<std::pair<int, int>> listed; // card, copies
         for (int card = 0; card < CardCount; ++card)
             if (const int held = decks.decks[1].counts[card]; wants ? held < 100 : held > 100)
                 listed.emplace_back(card, std::abs(held - 100));
         std::size_t line = 0;
-        for (std::size_t at = 0, end; (end = run.out.find('\n', at)) != std::string::npos;
+        for (std::size_t at = 0, end; (end = list.find('\n', at)) != std::string::npos;
              at = end + 1, ++line) {
             ASSERT_LT(line, listed.size());
-            const std::string text = run.out.substr(at, end - at);
+            const std::string text = list.substr(at, end - at);
             const CardListEntry entry = parseCardListLine(text);
             const CardMatch match = matchCardListEntry(entry, true);
             EXPECT_EQ(match.card, listed[line].first) << text << ": " << match.fault;
