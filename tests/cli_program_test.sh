@@ -40,4 +40,8 @@ check "stats" grep -qa '^Deck 1: 4 copies, 2 distinct cards, 0 % complete' stats
 "$@" stats "fehlt-ö.tvn" 2>err.txt
 check "a missing file exits 2" test $? = 2
 check "the message names the file" grep -qa '^Could not load fehlt-ö.tvn: file not found.' err.txt
+"$@" find "ALEÓN'S" "décks.tvn" >find.txt
+check "find takes an accented argument" grep -qa "^SR004  Aleón's Oath  " find.txt
+"$@" html "décks.tvn" -o "Sammlung-ö.html" --title "Zoë <3"
+check "html writes the page, the title escaped" grep -qa '<title>Zoë &lt;3</title>' "Sammlung-ö.html"
 exit $failed

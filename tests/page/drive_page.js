@@ -150,6 +150,15 @@ async function main() {
       shown.length + " shown, first " + shown.slice(0, 5).join(" "));
   }
 
+  const plain = await openTab("about:blank");
+  await send("Emulation.setScriptExecutionDisabled", { value: true }, plain.sessionId);
+  const plainLoaded = waitForEvent("Page.loadEventFired", plain.sessionId);
+  await send("Page.navigate", { url: pageUrl + "#q=zzz" }, plain.sessionId);
+  await plainLoaded;
+  await send("Emulation.setScriptExecutionDisabled", { value: false }, plain.sessionId);
+  const withoutScript = await plain.evaluate("[" + shownIds + ".length, document.querySelector('.controls').hidden]");
+  check("without script the page shows every card and no search controls", withoutScript[0] === 1674 && withoutScript[1] === true, JSON.stringify(withoutScript));
+
   const tab = await openTab(pageUrl);
   const bar = expected.bar;
   const figure = await tab.evaluate("document.querySelectorAll('.deck')[" + bar.deck + "].querySelector('details[data-set=\"" + bar.set + "\"] > summary .fig').textContent");
