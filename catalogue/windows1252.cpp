@@ -27,19 +27,6 @@ char foldByte(unsigned char byte) {
     return static_cast<char>(byte);
 }
 
-void appendUtf8(std::string& out, char16_t unit) {
-    if (unit < 0x80) {
-        out += static_cast<char>(unit);
-    } else if (unit < 0x800) {
-        out += static_cast<char>(0xC0 | (unit >> 6));
-        out += static_cast<char>(0x80 | (unit & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (unit >> 12));
-        out += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (unit & 0x3F));
-    }
-}
-
 } // namespace
 
 char16_t windows1252ToCodePoint(unsigned char byte) {
@@ -79,12 +66,31 @@ bool utf16ToWindows1252(std::u16string_view utf16, std::string& text) {
     return true;
 }
 
+void appendUtf8(std::string& out, char32_t codePoint) {
+    if (codePoint < 0x80) {
+        out += static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        out += static_cast<char>(0xC0 | (codePoint >> 6));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else if (codePoint < 0x10000) {
+        out += static_cast<char>(0xE0 | (codePoint >> 12));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (codePoint >> 18));
+        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+}
+
 std::string foldName(std::string_view name) {
     const std::size_t end = name.find_last_not_of(' ');
     name = end == std::string_view::npos ? std::string_view() : name.substr(0, end + 1);
     std::string folded;
     folded.reserve(name.size());
     for (const char c : name)
-        if (c != '-' && c != '\'') folded += foldByte(static_cast<unsigned char>(c));
+        if (c != '-' && c != '\'' && c != '\x91' && c != '\x92') // ' and its curly forms
+            folded += foldByte(static_cast<unsigned char>(c));
     return folded;
 }

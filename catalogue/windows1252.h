@@ -13,12 +13,15 @@ char16_t windows1252ToCodePoint(unsigned char byte);
 std::u16string windows1252ToUtf16(std::string_view text);
 std::string windows1252ToUtf8(std::string_view text);
 
+// Any code point up to U+10FFFF as UTF-8.
+void appendUtf8(std::string& out, char32_t codePoint);
+
 // The exact inverse of windows1252ToUtf16; false (and `text` unspecified) when a
 // character has no Windows-1252 byte.
 bool utf16ToWindows1252(std::u16string_view utf16, std::string& text);
 
 // A name as the catalogue's order compares it: trailing spaces removed, hyphens and
-// apostrophes dropped, letter case ignored, accented letters taken as their base
-// letter. Two names compare as equal exactly when their folded forms are equal, and
-// one is a prefix of the other exactly when its folded form is.
+// apostrophes (straight and curly) dropped, letter case ignored, accented letters taken as their
+// base letter. Two names compare as equal exactly when their folded forms are equal, and one is a
+// prefix of the other exactly when its folded form is.
 std::string foldName(std::string_view name);

@@ -11,13 +11,16 @@
 
 namespace {
 
-const CliCommand* const Commands[] = {&ExportCsvCommand, &ImportCsvCommand, &StatsCommand,
-                                      &DiffCommand};
+const CliCommand* const Commands[] = {
+    &ExportCsvCommand, &ImportCsvCommand, &StatsCommand, &DiffCommand,
+    &WantsCommand,     &SparesCommand,    &FindCommand,  &HtmlCommand,
+};
 
 std::string programHelp() {
     std::string help = "Usage: cardhold-cli COMMAND ARGUMENTS...\n"
                        "Cardhold's deck files outside the window: CSV export and import, "
-                       "per-set completion,\ncomparing deck files.\n\nCommands:\n";
+                       "per-set completion,\ncomparing deck files, want and spare lists, "
+                       "finding a card, a collection page.\n\nCommands:\n";
     for (const CliCommand* command : Commands) {
         help += "  ";
         help += command->summary;
@@ -38,7 +41,8 @@ int runCommand(const CliCommand& command, std::span<const std::string> args, Cli
         io.out += command.help;
         return ExitSuccess;
     }
-    if (parsed.positional.size() != command.fileCount)
+    const std::size_t files = parsed.positional.size();
+    if (files < command.fileCount || files > command.fileCount + command.optionalFileCount)
         return usageError(io, command.name, "wrong number of files");
     return command.run(parsed, io);
 }

@@ -17,14 +17,19 @@ struct CliCommand {
     std::string_view summary; // one line for the program's help
     std::string_view help;    // the command's --help, usage line first
     std::span<const OptionRule> options;
-    std::size_t fileCount; // positional arguments, exactly
+    std::size_t fileCount; // positional arguments it needs
     int (*run)(const Arguments& args, CliOutput& io);
+    std::size_t optionalFileCount = 0; // positional arguments it may take besides
 };
 
 extern const CliCommand ExportCsvCommand;
 extern const CliCommand ImportCsvCommand;
 extern const CliCommand StatsCommand;
 extern const CliCommand DiffCommand;
+extern const CliCommand WantsCommand;
+extern const CliCommand SparesCommand;
+extern const CliCommand FindCommand;
+extern const CliCommand HtmlCommand;
 
 // "cardhold-cli COMMAND: MESSAGE" and where to find the command's usage; ExitFailure.
 int usageError(CliOutput& io, std::string_view command, std::string_view message);

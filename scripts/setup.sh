@@ -13,8 +13,10 @@ need_root() {
 }
 SUDO=$(need_root)
 
+# chromium and nodejs: the collection page's test opens the page in headless Chromium.
 packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev python3
-          mingw-w64 wine wine32 wine64 fonts-wine locales xvfb x11-utils imagemagick)
+          mingw-w64 wine wine32 wine64 fonts-wine locales xvfb x11-utils imagemagick
+          chromium nodejs)
 
 missing=()
 for p in "${packages[@]}"; do

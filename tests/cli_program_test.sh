@@ -62,4 +62,8 @@ check "the refusal names both ways" \
 check "the refused files are unchanged" cmp -s "décks.tvn" before.tvn
 "$@" import-csv "ändern.csv" -o "décks.tvn" --onto "décks.tvn" --deck 2
 check "--onto the output changes it in place" cmp -s "décks.tvn" "ändern.tvn"
+"$@" find "ALEÓN'S" "décks.tvn" >find.txt
+check "find takes an accented argument" grep -qa "^SR004  Aleón's Oath  " find.txt
+"$@" html "décks.tvn" -o "Sammlung-ö.html" --title "Zoë <3"
+check "html writes the page, the title escaped" grep -qa '<title>Zoë &lt;3</title>' "Sammlung-ö.html"
 exit $failed

@@ -1,9 +1,13 @@
 # The console program: its commands in-process, and the built program itself with
 # non-ASCII paths (under Wine for the Windows builds, with a UTF-8 locale so that the
 # arguments reach Wine intact).
-cardhold_test(cli_test cli_csv_test.cpp cli_stats_diff_test.cpp)
+cardhold_test(cli_test cli_csv_test.cpp cli_matcher_test.cpp cli_stats_diff_test.cpp
+              cli_wants_find_test.cpp)
 target_link_libraries(cli_test PRIVATE cardhold_cli)
 add_test(NAME cli_program_test
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/cli_program_test.sh
                  ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:cardhold-cli>)
 set_tests_properties(cli_program_test PROPERTIES ENVIRONMENT LC_ALL=C.UTF-8 TIMEOUT 120)
+if(NOT WIN32)
+  add_subdirectory(page)
+endif()

@@ -78,4 +78,27 @@ BENCHMARK_CAPTURE(
     1)
     ->Unit(benchmark::kMillisecond);
 
+// The collection page: every card's row, the bars of five decks and the collection.
+BENCHMARK_CAPTURE(
+    BM_Cli, html_to_file,
+    [](const FullDecks& f) {
+        return Args{"html", f.decks, "-o", f.folder.file("page.html"), "--target", "3"};
+    },
+    0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(
+    BM_Cli, wants,
+    [](const FullDecks& f) {
+        return Args{"wants", f.decks, "--target", "F=1,C=100,U=100,R=100,P=1"};
+    },
+    0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(
+    BM_Cli, find_in_every_field,
+    [](const FullDecks& f) {
+        return Args{"find", "the", f.decks};
+    },
+    0)
+    ->Unit(benchmark::kMillisecond);
+
 } // namespace

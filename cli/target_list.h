@@ -1,0 +1,26 @@
+#pragma once
+// What wants and spares share: every card whose copies fall short of its goal (or go
+// beyond it), with how many, in catalogue order; as an aligned table with totals per
+// set, as CSV, or as a plain card list.
+#include <span>
+#include <string_view>
+
+#include "cli/arguments.h"
+#include "cli/cli.h"
+
+struct TargetList {
+    std::string_view command;     // "wants"
+    std::string_view goalOption;  // "--target"
+    std::string_view goalColumn;  // "target"
+    std::string_view countColumn; // "missing"
+    std::string_view totalsLabel; // "Missing"
+    // The copies the list gives for a card held `held` times against `goal`; 0 leaves
+    // the card out.
+    int (*copies)(int held, int goal);
+};
+
+// The options both commands take, besides their goal option.
+inline constexpr OptionRule TargetListOptions[] = {
+    {"--deck", true}, {"--csv", false}, {"--list", false}, {"-o", true}};
+
+int runTargetList(const TargetList& list, const Arguments& args, CliOutput& io);
