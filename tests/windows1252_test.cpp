@@ -64,7 +64,7 @@ TEST(Windows1252, EveryLetterFoldsToItsBaseLetterAndEveryOtherByteToItself) {
     for (const auto& [letter, folded] : LetterFolds)
         fold[letter] = folded;
     for (int byte = 1; byte < 256; ++byte) {
-        if (byte == '-' || byte == '\'') continue; // dropped
+        if (byte == '-' || byte == '\'' || byte == 0x91 || byte == 0x92) continue; // dropped
         const std::string name{static_cast<char>(byte), 'x'};
         EXPECT_EQ(foldName(name), std::string({static_cast<char>(fold[byte]), 'x'}))
             << "byte 0x" << std::hex << byte;
