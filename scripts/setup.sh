@@ -14,7 +14,8 @@ need_root() {
 SUDO=$(need_root)
 
 packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev python3
-          mingw-w64 wine wine32 wine64 fonts-wine locales xvfb x11-utils imagemagick)
+          mingw-w64 wine wine32 wine64 fonts-wine locales xvfb x11-utils imagemagick
+          zip wixl msitools)
 
 missing=()
 for p in "${packages[@]}"; do
