@@ -5,6 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=build/reproducible
+# Compiled for real both times: a compiler cache would hand the second build the
+# first one's objects.
+export CCACHE_DISABLE=1
 rm -rf "$out"
 (umask 022 && bash scripts/release.sh --from-worktree --out "$out/a" >/dev/null)
 (umask 077 && bash scripts/release.sh --from-worktree --out "$out/b" >/dev/null)
