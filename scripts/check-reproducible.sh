@@ -18,7 +18,9 @@ for a in "$out"/a/cardhold-*; do
     echo "same bytes: ${a##*/} ($(stat -c %s "$a") bytes, sha256 $(sha256sum "$a" | cut -c1-64))"
   else
     echo "DIFFERENT: ${a##*/} from two builds of the same files" >&2
-    [[ "$a" == *.zip ]] && diff <(unzip -v "$a") <(unzip -v "$b") >&2 || true
+    # The entries' permissions, times, sizes and sums.
+    entries() { { unzip -Z "$1" && unzip -v "$1"; } | grep -v '^Archive:'; }
+    [[ "$a" == *.zip ]] && diff <(entries "$a") <(entries "$b") >&2 || true
     status=1
   fi
 done
