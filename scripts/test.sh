@@ -79,6 +79,11 @@ if wants windows; then
   ctest --preset "$CARDHOLD_WINDOWS_ARCH" || failed=1
 fi
 
+if wants windows; then
+  step "release built twice from the same files: the same bytes"
+  bash scripts/check-reproducible.sh || failed=1
+fi
+
 if wants fuzz; then
   step "fuzzing build (clang, sanitizers)"
   configure fuzz

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# The installer's round trip under Wine, in a throwaway prefix with Wine's menu builder
+# off (so nothing reaches the desktop of the machine): a quiet install puts the four
+# files in Program Files\Cardhold, the Start menu shortcut to the program and the
+# installed-programs entry; the installed cardhold.exe starts and
+# shows its dialog; a quiet uninstall leaves no file, shortcut or registry entry of it,
+# and a deck file in Documents is untouched throughout.
+#
+#   installer_test.sh PACKAGE.msi VERSION SMOKE_TEST.exe
+set -euo pipefail
+msi=$(realpath "$1") version=$2 smoke=$3
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
+[ -f "$msi" ] || { echo "FAIL: no installer at $msi (scripts/setup.sh installs wixl)"; exit 1; }
+
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/cardhold-installer.XXXXXXXX")
+export WINEPREFIX=$scratch/prefix WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
+cleanup() {
+  "$CARDHOLD_WINESERVER" -k 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+wine() { "$CARDHOLD_WINE" "$@"; }
+failures=0
+check() { # description, then a command that must succeed
+  local what=$1
+  shift
+  if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
+}
+
+wine wineboot --init >/dev/null 2>&1
+"$CARDHOLD_WINESERVER" -w
+c=$WINEPREFIX/drive_c
+program_files=$(cd "$c" && if [ -d "Program Files (x86)" ]; then echo "Program Files (x86)"; else echo "Program Files"; fi)
+installed=$c/$program_files/Cardhold
+# Windows puts a per-machine package's shortcut in the common Start menu; Wine 8 in the
+# installing user's.
+shortcuts() { ls "$c"/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Cardhold.lnk \
+  "$c"/users/*/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/Cardhold.lnk 2>/dev/null || true; }
+documents=$(ls -d "$c"/users/*/Documents | grep -v /Public/ | head -n 1)
+printf 'a deck file' > "$documents/decks.tvn"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+entry_of_cardhold() { # the installed-programs entries, as text
+  rm -f "$scratch/uninstall.reg"
+  wine reg export "$uninstall_key" 'Z:'"${scratch//\//\\}"'\uninstall.reg' >/dev/null 2>&1 || true
+  iconv -f UTF-16LE -t UTF-8 "$scratch/uninstall.reg" 2>/dev/null | tr -d '\r' |
+    awk '/^\[/ { key = $0 } key != "" { block[key] = block[key] $0 "\n" }
+         END { for (k in block) if (block[k] ~ /"DisplayName"="Cardhold"/) printf "%s", block[k] }'
+}
+leads_to_the_program() { # the shortcut names the installed cardhold.exe
+  python3 -c 'import sys; d = open(sys.argv[1], "rb").read(); t = sys.argv[2]
+sys.exit(0 if t.encode("utf-16-le") in d or t.encode() in d else 1)' "$(shortcuts | head -n 1)" \
+    "C:\\$program_files\\Cardhold\\cardhold.exe"
+}
+
+wine msiexec /i 'Z:'"${msi//\//\\}" /qn
+"$CARDHOLD_WINESERVER" -w
+check "msiexec /i installs exactly the four files in $program_files\\Cardhold" \
+  test "$(ls "$installed" 2>/dev/null | tr '\n' ' ')" = "LICENSE.txt README.txt cardhold-cli.exe cardhold.exe "
+check "the Start menu shortcut Cardhold is there" test -n "$(shortcuts)"
+check "the shortcut leads to the installed cardhold.exe" leads_to_the_program
+entry=$(entry_of_cardhold)
+check "the installed-programs entry gives the version $version" grep -q "^\"DisplayVersion\"=\"$version\"" <<<"$entry"
+check "the installed-programs entry gives the publisher" grep -q '^"Publisher"="The Cardhold developers"' <<<"$entry"
+
+# The smoke test starts the installed program and waits for its dialog.
+check "the installed cardhold.exe starts and shows its dialog" \
+  wine "$smoke" "C:\\$program_files\\Cardhold\\cardhold.exe" --gtest_filter='*CancelCommand' --gtest_brief=1
+
+wine msiexec /x 'Z:'"${msi//\//\\}" /qn
+"$CARDHOLD_WINESERVER" -w
+check "msiexec /x leaves no Cardhold folder" test ! -e "$installed"
+check "msiexec /x leaves no shortcut" test -z "$(shortcuts)"
+check "msiexec /x leaves no installed-programs entry" test -z "$(entry_of_cardhold)"
+leftovers=$(grep -il cardhold "$WINEPREFIX"/*.reg || true)
+check "msiexec /x leaves no registry value naming Cardhold${leftovers:+ (found in $leftovers)}" test -z "$leftovers"
+files=$(cd "$c" && find . -iname '*cardhold*' ! -path "./users/*/Documents/decks.tvn")
+check "msiexec /x leaves no file named cardhold${files:+ ($files)}" test -z "$files"
+check "the deck file in Documents is untouched" test "$(cat "$documents/decks.tvn")" = "a deck file"
+
+[ $failures -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
+echo "installer round trip: every check passed"
