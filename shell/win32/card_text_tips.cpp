@@ -129,7 +129,8 @@ bool CardTextTips::listHasFocus() const {
     return list_ && focus && (focus == list_ || IsChild(list_, focus));
 }
 
-// Every key while the list has the focus takes the tip away and starts the wait again.
+// While the list has the focus, every key takes the keyboard tip away; a new text in a
+// label, or the focus coming back, starts the wait again.
 void CardTextTips::listFocusGained() {
     if (!dialog_) return;
     if (listening != this) {
@@ -152,7 +153,8 @@ void CardTextTips::listKeyPressed() {
         stopListening();
         return;
     }
-    restartKeyboardWait();
+    KillTimer(dialog_, KeyboardWaitTimer);
+    hideKeyboardTip();
 }
 
 void CardTextTips::restartKeyboardWait() {

@@ -1,7 +1,7 @@
 #pragma once
 // Tooltips that show a card's text and errata whole where their labels cut them: on
-// hover over the label, and for a keyboard user one second after the list, holding
-// the focus, last changed, beside the label until the next key.
+// hover over the label, and for a keyboard user one second after the list takes the
+// focus or the label a new text while it has it, beside the label until the next key.
 #include <windows.h>
 
 #include <string>

@@ -213,7 +213,8 @@ TEST_F(RunningProgram, EnterChangesNoCountUnlessItPressesAFocusedButton) {
     type(L"EL");
     EXPECT_TRUE(waitUntil([&] {
         return field() == L"EL" && label(IDC_PANEL_TOTAL) == "Store Deck 1 total 2 Cards";
-    })) << "Enter in the field: " << label(IDC_PANEL_TOTAL);
+    })) << "Enter in the field: "
+        << label(IDC_PANEL_TOTAL);
 
     // Enter on a current-deck box, then Space ticks the box.
     focus(GetDlgItem(dialog_, IDC_CURRENT_DECK_FIRST + 1));
