@@ -1,6 +1,8 @@
 // cardhold.exe driven with real key presses through its own modal loop: Enter changes
-// no count unless it presses a focused "+" or "-", and typing in the list's field
-// selects the first card whose name starts with the typed text.
+// no count unless it presses a focused "+" or "-"; Tab into the list's field highlights
+// its text, and typing selects the first card whose name starts with the typed text, or
+// none; the focused current-deck box is marked. Every wait is for what the program
+// shows, so a slow machine only makes it slower.
 #include <gtest/gtest.h>
 
 #include <cstring>
