@@ -37,24 +37,19 @@ int toolsOf(HWND dialog) {
     return tools;
 }
 
-// A tip on screen, wholly, showing `text`.
-bool tipShows(HWND dialog, const std::wstring& text) {
+// The text of the tip shown wholly on screen, if any.
+std::wstring shownTip(HWND dialog) {
     for (HWND tip : tipsOf(dialog)) {
-        std::wstring shown(2048, L'\0');
-        shown.resize(static_cast<size_t>(GetWindowTextW(tip, shown.data(), 2048)));
         RECT r;
         GetWindowRect(tip, &r);
-        if (IsWindowVisible(tip) && shown == text && r.left >= 0 && r.top >= 0 &&
-            r.right <= GetSystemMetrics(SM_CXSCREEN) && r.bottom <= GetSystemMetrics(SM_CYSCREEN))
-            return true;
+        if (!IsWindowVisible(tip) || r.left < 0 || r.top < 0 ||
+            r.right > GetSystemMetrics(SM_CXSCREEN) || r.bottom > GetSystemMetrics(SM_CYSCREEN))
+            continue;
+        std::wstring shown(2048, L'\0');
+        shown.resize(static_cast<size_t>(GetWindowTextW(tip, shown.data(), 2048)));
+        return shown;
     }
-    return false;
-}
-
-bool noTipShown(HWND dialog) {
-    for (HWND tip : tipsOf(dialog))
-        if (IsWindowVisible(tip)) return false;
-    return true;
+    return {};
 }
 
 void pointAt(HWND control) {
@@ -90,18 +85,15 @@ TEST(CardTextTips, ACutTextShowsWholeAndOneThatFitsHasNone) {
     const std::wstring longestText = whole(CardCatalogue[longest].text);
     SetForegroundWindow(dialog.handle());
     pointAt(text);
-    EXPECT_TRUE(waitUntil([&] { return tipShows(dialog.handle(), longestText); })) << "on hover";
+    EXPECT_TRUE(waitUntil([&] { return shownTip(dialog.handle()) == longestText; })) << "hover";
 
     pointAt(dialog.control(IDC_PLUS));
-    ASSERT_TRUE(waitUntil([&] { return noTipShown(dialog.handle()); }));
+    ASSERT_TRUE(waitUntil([&] { return shownTip(dialog.handle()).empty(); }));
     SetFocus(dialog.control(IDC_CARD_LIST));
-    EXPECT_TRUE(waitUntil([&] { return tipShows(dialog.handle(), longestText); })) << "keyboard";
-    INPUT shift[2]{};
-    shift[0].type = shift[1].type = INPUT_KEYBOARD;
-    shift[0].ki.wVk = shift[1].ki.wVk = VK_SHIFT;
-    shift[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, shift, sizeof(INPUT));
-    EXPECT_TRUE(waitUntil([&] { return noTipShown(dialog.handle()); })) << "gone at a key";
+    EXPECT_TRUE(waitUntil([&] { return shownTip(dialog.handle()) == longestText; })) << "keys";
+    keybd_event(VK_SHIFT, 0, 0, 0);
+    keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+    EXPECT_TRUE(waitUntil([&] { return shownTip(dialog.handle()).empty(); })) << "gone at a key";
 }
 
 } // namespace

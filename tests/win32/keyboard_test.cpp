@@ -36,22 +36,14 @@ INPUT keyEvent(WORD virtualKey, bool up, wchar_t c = 0) {
 }
 
 // The screen's pixels where `control` is, as drawn.
-std::vector<DWORD> pixelsOf(HWND control) {
+std::vector<COLORREF> pixelsOf(HWND control) {
     RECT r;
     GetWindowRect(control, &r);
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    HDC screen = GetDC(nullptr), copy = CreateCompatibleDC(screen);
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(copy, bitmap);
-    BitBlt(copy, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    const DWORD* first = static_cast<const DWORD*>(bits);
-    std::vector<DWORD> pixels(first, first + width * height);
-    SelectObject(copy, old);
-    DeleteObject(bitmap);
-    DeleteDC(copy);
+    HDC screen = GetDC(nullptr);
+    std::vector<COLORREF> pixels;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            pixels.push_back(GetPixel(screen, x, y));
     ReleaseDC(nullptr, screen);
     return pixels;
 }
