@@ -45,7 +45,8 @@ void showCard(Dialog& dialog, int card) {
     dialog.setText(IDC_PANEL_ALIGNMENT, AlignmentNames[record.alignment]);
 }
 
-void showStatistics(Dialog& dialog) {
+// `namesCard` false: no card is chosen, and the "has" line stays blank.
+void showStatistics(Dialog& dialog, bool namesCard) {
     const int deck = currentDeck;
     // The total is 64-bit: counts read from a file can be large.
     char total[24];
@@ -57,9 +58,11 @@ void showStatistics(Dialog& dialog) {
     const int selection = dialog.listSelection();
     if (selection >= 0)
         std::snprintf(nameBuffer, sizeof nameBuffer, "%s", dialog.listText(selection).c_str());
-    std::snprintf(line, sizeof line, "%s %d has %d %s", "Deck ", deck + 1,
-                  static_cast<int>(deckSet.decks[deck].counts[selectedCard]), nameBuffer);
-    dialog.setText(IDC_PANEL_HAS, line);
+    if (namesCard) {
+        std::snprintf(line, sizeof line, "%s %d has %d %s", "Deck ", deck + 1,
+                      static_cast<int>(deckSet.decks[deck].counts[selectedCard]), nameBuffer);
+        dialog.setText(IDC_PANEL_HAS, line);
+    }
 
     std::snprintf(line, sizeof line, "%s %d is %d %s", "Deck ", deck + 1, completionPercent(deck),
                   "% Complete.");
@@ -78,5 +81,8 @@ void refreshPanel(Dialog& dialog, int position) {
     if (filterState.deckSearchMask != 0) return;
     const int card = listPositionToCard(position);
     if (card >= 0) showCard(dialog, card);
-    showStatistics(dialog);
+    // Entries but no selection: the name typed in the list's field matches none of
+    // them, so no card is chosen. An empty list still names the card shown before.
+    const bool typedNameMatchesNothing = position < 0 && listCount > 0;
+    showStatistics(dialog, !typedNameMatchesNothing);
 }

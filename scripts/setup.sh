@@ -51,9 +51,11 @@ fi
 
 # Wine's own "MS Sans Serif" has Windows' metrics; without it the dialog font falls
 # back to a wider face and captions are cut. Wine 8 chooses it only from the
-# prefix's Fonts folder, so the bitmap fonts of every code page go there.
+# prefix's Fonts folder, so the bitmap fonts of every code page go there: sserife*
+# for 96 DPI, sseriff* for 120 DPI and above (Wine skips its ms_sans_serif.ttf, which
+# holds only bitmaps).
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 mkdir -p "$fonts"
-for font in /usr/share/wine/fonts/sserife*.fon; do
+for font in /usr/share/wine/fonts/sserif{e,f}*.fon; do
   cmp -s "$font" "$fonts/${font##*/}" || cp "$font" "$fonts/"
 done

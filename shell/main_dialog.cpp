@@ -5,6 +5,7 @@
 #include "browser/card_list.h"
 #include "browser/card_panel.h"
 #include "browser/filters.h"
+#include "catalogue/windows1252.h"
 #include "reports/deck_report.h"
 #include "ui/control_ids.h"
 #include "ui/dialog.h"
@@ -59,18 +60,21 @@ void showSelectedCard(Dialog& dialog) {
 }
 
 // Typing in the list's field selects the first name starting with the typed text and
-// leaves the text as typed. The control has already dropped its selection, so with no
-// match the entry selected before is shown again.
+// leaves the text as typed; a text that matches no name selects nothing and blanks the
+// card, so "+" and "-" have nothing to change. The control has already dropped its
+// selection, so an empty field (or one of spaces, hyphens and apostrophes, which names
+// ignore) puts back what the previous edit left.
 void selectTypedCard(Dialog& dialog) {
     std::string typed;
-    const int found = dialog.fieldText(typed) ? findListEntry(typed) : -1;
-    if (found < 0) {
+    const bool inCodePage = dialog.fieldText(typed);
+    if (inCodePage && foldName(typed).empty()) {
         dialog.listSelectKeepingField(recordedListSelection);
         return;
     }
-    dialog.listSelectKeepingField(found);
-    recordedListSelection = found;
-    refreshPanel(dialog, found);
+    // A character outside the code page is in no card's name.
+    recordedListSelection = inCodePage ? findListEntry(typed) : -1;
+    dialog.listSelectKeepingField(recordedListSelection);
+    refreshPanel(dialog, recordedListSelection);
 }
 
 void onListNotification(Dialog& dialog, int notifyCode) {

@@ -1,6 +1,7 @@
 // Cardhold's entry point and its frame window. The frame is never shown: its
 // creation runs the main dialog, the program's whole life, and then destroys it.
 #include <windows.h>
+#include <objbase.h>
 
 #include "ui/control_ids.h"
 #include "shell/win32/main_dialog_proc.h"
@@ -55,6 +56,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     registerFrameClass(instance);
 
     appInstance = instance;
+    // COM for the accessibility names of the dialog's controls; the file dialogs use it too.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     HWND frame = CreateWindowA(windowClassName, windowTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,
                                CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
     // The frame destroys itself inside its own creation, once the main dialog has
@@ -71,5 +74,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
             DispatchMessageA(&message);
         }
     }
+    if (SUCCEEDED(com)) CoUninitialize();
     return static_cast<int>(message.wParam);
 }

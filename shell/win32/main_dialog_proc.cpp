@@ -6,6 +6,7 @@
 #include "ui/dialog.h"
 #include "shell/file_commands.h"
 #include "shell/main_dialog.h"
+#include "shell/win32/deck_boxes.h"
 #include "shell/win32/win32_dialog.h"
 #include "shell/win32/message_boxes.h"
 #include "shell/win32/file_chooser.h"
@@ -60,16 +61,21 @@ INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         presentAsApplicationWindow(dialog);
         // Always afresh: a new dialog may reuse the handle of one that has ended.
         mainDialog.attach(dialog);
+        mainDialog.addTextTips();
+        markDeckBoxFocus(dialog);
         onInitDialog(mainDialog);
         return TRUE;
-    case WM_COMMAND: onCommand(seamFor(dialog), LOWORD(wParam), HIWORD(wParam)); return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_CARD_LIST) seamFor(dialog).listNotified(HIWORD(wParam));
+        onCommand(seamFor(dialog), LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
     case WM_QUERYENDSESSION: return answer(dialog, mayEndSession(dialog));
     default: return FALSE;
     }
 }
 
 void loadCommonControls() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 }
 

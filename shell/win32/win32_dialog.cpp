@@ -37,6 +37,7 @@ void Win32Dialog::attach(HWND dialog) {
     COMBOBOXINFO parts{};
     parts.cbSize = sizeof parts;
     listBox_ = list_ && GetComboBoxInfo(list_, &parts) ? parts.hwndList : nullptr;
+    tips_.attach(nullptr, nullptr); // none of a former dialog's
 }
 
 void Win32Dialog::holdRedraw() {
@@ -47,8 +48,24 @@ void Win32Dialog::holdRedraw() {
 void Win32Dialog::releaseRedraw() {
     if (holds_ == 0 || --holds_ > 0) return;
     for (const auto& [label, text] : held_)
-        SetWindowTextW(label, text.c_str());
+        showText(label, text);
     held_.clear();
+}
+
+void Win32Dialog::showText(HWND label, const std::wstring& text) {
+    SetWindowTextW(label, text.c_str());
+    tips_.labelChanged(label, text);
+}
+
+void Win32Dialog::listNotified(int notifyCode) {
+    if (notifyCode == CBN_SETFOCUS) {
+        const bool clicked = GetKeyState(VK_LBUTTON) < 0 || GetKeyState(VK_RBUTTON) < 0 ||
+                             GetKeyState(VK_MBUTTON) < 0;
+        if (!clicked) toList(CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+        tips_.listFocusGained();
+    } else if (notifyCode == CBN_KILLFOCUS) {
+        tips_.listFocusLost();
+    }
 }
 
 HWND Win32Dialog::control(int id) const {
@@ -66,7 +83,7 @@ void Win32Dialog::setText(int id, const char* text) {
     HWND label = control(id);
     std::wstring shown = wide(text);
     if (holds_ == 0) {
-        SetWindowTextW(label, shown.c_str());
+        showText(label, shown);
         return;
     }
     DefWindowProcW(label, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shown.c_str()));

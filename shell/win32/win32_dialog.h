@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/dialog.h"
+#include "shell/win32/card_text_tips.h"
 
 class Win32Dialog final : public Dialog {
   public:
@@ -16,6 +17,13 @@ class Win32Dialog final : public Dialog {
     // Points the seam at `dialog` and maps the id of every child window to the window.
     void attach(HWND dialog);
     HWND handle() const { return dialog_; }
+    // Gives the card's text and errata labels tips that show a cut text whole; for the
+    // program's own dialog, once attached.
+    void addTextTips() { tips_.attach(dialog_, list_); }
+    // The card list's notifications that only the window acts on: the focus arriving
+    // by keyboard highlights the field's text, as it does for an edit field (a click
+    // places the caret), and the keyboard tip follows the focus.
+    void listNotified(int notifyCode);
 
     void holdRedraw() override;
     void releaseRedraw() override;
@@ -57,6 +65,7 @@ class Win32Dialog final : public Dialog {
     }
 
     HWND control(int id) const;
+    void showText(HWND label, const std::wstring& text);
 
     HWND dialog_ = nullptr;
     std::unordered_map<int, HWND> controls_; // every control of the dialog, by id
@@ -66,4 +75,5 @@ class Win32Dialog final : public Dialog {
     int holds_ = 0;
     // Labels written during the hold, in order, with the last text of each.
     std::vector<std::pair<HWND, std::wstring>> held_;
+    CardTextTips tips_;
 };

@@ -1,6 +1,8 @@
 // cardhold.exe driven with real key presses through its own modal loop: Enter changes
-// no count unless it presses a focused "+" or "-", and typing in the list's field
-// selects the first card whose name starts with the typed text.
+// no count unless it presses a focused "+" or "-"; Tab into the list's field highlights
+// its text, and typing selects the first card whose name starts with the typed text, or
+// none; the focused current-deck box is marked. Every wait is for what the program
+// shows, so a slow machine only makes it slower.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -31,6 +33,19 @@ INPUT keyEvent(WORD virtualKey, bool up, wchar_t c = 0) {
     input.ki.wScan = c;
     input.ki.dwFlags = (c ? KEYEVENTF_UNICODE : 0) | (up ? KEYEVENTF_KEYUP : 0);
     return input;
+}
+
+// The screen's pixels where `control` is, as drawn.
+std::vector<COLORREF> pixelsOf(HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    HDC screen = GetDC(nullptr);
+    std::vector<COLORREF> pixels;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            pixels.push_back(GetPixel(screen, x, y));
+    ReleaseDC(nullptr, screen);
+    return pixels;
 }
 
 void sendInput(std::vector<INPUT> events) {
@@ -79,19 +94,28 @@ class RunningProgram : public testing::Test {
         sendInput({keyEvent(VK_SHIFT, false), keyEvent(VK_END, false), keyEvent(VK_END, true),
                    keyEvent(VK_SHIFT, true)});
     }
-    // A left click at the middle of `control`, in the screen's absolute 0..65535.
+    // A left click at the middle of `control`. The pointer moves there first, and the
+    // press follows once the system has it there.
     void click(HWND control) {
         RECT r;
         GetWindowRect(control, &r);
-        INPUT mouse{};
-        mouse.type = INPUT_MOUSE;
-        mouse.mi.dx = (r.left + r.right) / 2 * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-        mouse.mi.dy = (r.top + r.bottom) / 2 * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-        std::vector<INPUT> steps(3, mouse);
-        steps[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-        steps[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-        steps[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-        sendInput(steps);
+        const POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        mouse(MOUSEEVENTF_MOVE, at);
+        ASSERT_TRUE(waitUntil([&] {
+            POINT cursor;
+            return GetCursorPos(&cursor) && cursor.x == at.x && cursor.y == at.y;
+        }));
+        mouse(MOUSEEVENTF_LEFTDOWN, at);
+        mouse(MOUSEEVENTF_LEFTUP, at);
+    }
+    // In the screen's absolute 0..65535.
+    static void mouse(DWORD action, POINT at) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = action | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &input, sizeof input);
     }
     void type(const std::wstring& text) {
         for (wchar_t c : text)
@@ -120,27 +144,45 @@ class RunningProgram : public testing::Test {
     HWND dialog_ = nullptr, combo_ = nullptr, edit_ = nullptr;
 };
 
-TEST_F(RunningProgram, TypingANameSelectsItsFirstCardAndKeepsTheText) {
+TEST_F(RunningProgram, TypingANameSelectsItsFirstCardAndANameOfNoCardShowsNone) {
     const int elec = cardNamed("\xC9lec the Ash Serpent");
     ASSERT_GE(elec, 0);
+    // The caret left at the start of the field; Tab from the last tab stop wraps round
+    // to the field and highlights its whole text, so typing replaces it.
     focusField();
+    press(VK_HOME);
+    ASSERT_TRUE(waitUntil([&] { return caret() == 0; }));
+    focus(GetDlgItem(dialog_, IDC_MINUS));
+    press(VK_TAB);
+    ASSERT_TRUE(waitUntil([&] { return focused() == edit_; }));
+    EXPECT_EQ(caret(), static_cast<DWORD>(MAKELONG(0, field().size()))) << "whole text highlighted";
     type(L"\u00e9lec"); // small e acute finds the capital one
     EXPECT_TRUE(fieldAndSelectionBecome(L"\u00e9lec", elec)) << selection();
     EXPECT_EQ(caret(), static_cast<DWORD>(MAKELONG(4, 4)));
     EXPECT_TRUE(labelBecomes(IDC_PANEL_ID, CardCatalogue[elec].cardId));
 
-    // Text that finds nothing, an empty field, and a character with no Windows-1252
-    // byte (no best-fit "A") all leave the selection and the panel as they were.
+    // A name of no card: no selection, a blank card and "has" line, the deck's lines
+    // kept. A character deleted, and the name matches again.
+    const std::string blank(19, ' ');
     type(L"x");
-    EXPECT_TRUE(fieldAndSelectionBecome(L"\u00e9lecx", elec)) << selection();
-    EXPECT_EQ(caret(), static_cast<DWORD>(MAKELONG(5, 5)));
+    EXPECT_TRUE(fieldAndSelectionBecome(L"\u00e9lecx", -1)) << selection();
+    EXPECT_TRUE(waitUntil([&] {
+        return label(IDC_PANEL_ID) == blank && label(IDC_PANEL_HAS) == blank &&
+               label(IDC_PANEL_TOTAL) == "Store Deck 1 total 0 Cards";
+    }));
+    press(VK_BACK);
+    EXPECT_TRUE(fieldAndSelectionBecome(L"\u00e9lec", elec)) << selection();
+    EXPECT_TRUE(labelBecomes(IDC_PANEL_ID, CardCatalogue[elec].cardId));
+
+    // An empty field keeps what the last edit left; a character with no Windows-1252
+    // byte (no best-fit "A") is in no name.
     highlightField();
     press(VK_BACK);
     EXPECT_TRUE(fieldAndSelectionBecome(L"", elec)) << selection();
     highlightField();
     type(L"\u0100");
-    EXPECT_TRUE(fieldAndSelectionBecome(L"\u0100", elec)) << selection();
-    EXPECT_EQ(label(IDC_PANEL_ID), CardCatalogue[elec].cardId);
+    EXPECT_TRUE(fieldAndSelectionBecome(L"\u0100", -1)) << selection();
+    EXPECT_TRUE(labelBecomes(IDC_PANEL_ID, blank));
 }
 
 TEST_F(RunningProgram, EnterChangesNoCountUnlessItPressesAFocusedButton) {
@@ -153,16 +195,20 @@ TEST_F(RunningProgram, EnterChangesNoCountUnlessItPressesAFocusedButton) {
     ASSERT_TRUE(labelBecomes(IDC_PANEL_TOTAL, "Store Deck 1 total 1 Cards")) << "+ pressed";
 
     // A mouse click on "+" leaves it no default look: Enter in the field afterwards,
-    // then typing again (input is handled in order, so once the field shows the new
-    // text the Enter has been handled too).
+    // then typing again. Input is handled in order, so once the field shows the new
+    // text the Enter has been handled too; the total is read with it, as the typing
+    // rewrites the panel (blank, then the lines).
     click(GetDlgItem(dialog_, IDC_PLUS));
     ASSERT_TRUE(labelBecomes(IDC_PANEL_TOTAL, "Store Deck 1 total 2 Cards")) << "+ clicked";
     click(edit_);
+    ASSERT_TRUE(waitUntil([&] { return focused() == edit_; }));
     press(VK_RETURN);
     highlightField();
     type(L"EL");
-    ASSERT_TRUE(waitUntil([&] { return field() == L"EL"; }));
-    EXPECT_EQ(label(IDC_PANEL_TOTAL), "Store Deck 1 total 2 Cards") << "Enter in the field";
+    EXPECT_TRUE(waitUntil([&] {
+        return field() == L"EL" && label(IDC_PANEL_TOTAL) == "Store Deck 1 total 2 Cards";
+    })) << "Enter in the field: "
+        << label(IDC_PANEL_TOTAL);
 
     // Enter on a current-deck box, then Space ticks the box.
     focus(GetDlgItem(dialog_, IDC_CURRENT_DECK_FIRST + 1));
@@ -173,6 +219,24 @@ TEST_F(RunningProgram, EnterChangesNoCountUnlessItPressesAFocusedButton) {
     press(VK_SPACE);
     ASSERT_TRUE(waitUntil([&] { return label(IDC_PANEL_TOTAL).starts_with("Store Deck 1"); }));
     EXPECT_EQ(label(IDC_PANEL_TOTAL), "Store Deck 1 total 2 Cards") << "Enter on a box";
+}
+
+// The current-deck boxes have no text to draw a focus rectangle around: the focused
+// one is marked around the box, and the mark goes with the focus.
+TEST_F(RunningProgram, TheFocusedCurrentDeckBoxIsMarked) {
+    HWND second = GetDlgItem(dialog_, IDC_CURRENT_DECK_FIRST + 1);
+    HWND third = GetDlgItem(dialog_, IDC_CURRENT_DECK_FIRST + 2);
+    HWND fourth = GetDlgItem(dialog_, IDC_CURRENT_DECK_FIRST + 3);
+    focus(GetDlgItem(dialog_, IDC_SEARCH_ALL)); // the tab stop before the five boxes
+    press(VK_TAB);
+    press(VK_TAB);
+    ASSERT_TRUE(waitUntil([&] { return focused() == second; }));
+    EXPECT_TRUE(waitUntil([&] { return pixelsOf(second) != pixelsOf(third); })) << "no mark";
+    press(VK_TAB);
+    ASSERT_TRUE(waitUntil([&] { return focused() == third; }));
+    EXPECT_TRUE(waitUntil([&] {
+        return pixelsOf(second) == pixelsOf(fourth) && pixelsOf(third) != pixelsOf(fourth);
+    })) << "the mark did not follow the focus";
 }
 
 } // namespace
