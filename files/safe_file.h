@@ -29,14 +29,7 @@ struct ReadResult {
 
 WriteResult writeFileSafely(const std::string& path, std::string_view bytes);
 
-// The whole file, refused unread when it holds more than `limit` bytes.
+// The whole file, refused unread when it holds more than `limit` bytes, and refused
+// when it changed while it was read (another program writing it), so the bytes are
+// always one version of the file.
 ReadResult readFileBytes(const std::string& path, uint64_t limit);
-
-// For the platform halves: refuses a file found to hold `size` bytes, over `limit`.
-inline void refuseAsTooLarge(ReadResult& result, uint64_t size, uint64_t limit) {
-    result.bytes.clear();
-    result.fileSize = size;
-    result.tooLarge = true;
-    result.reason =
-        "too large (" + std::to_string(size) + " bytes, at most " + std::to_string(limit) + ")";
-}

@@ -123,8 +123,54 @@ bool hasOverlongName(const std::wstring& path) {
     return path.size() - start > 255;
 }
 
+// Another program holding the file for a moment (a virus scanner, an indexer); Wine
+// answers a rename over a file any handle holds open with access denied.
 bool isBriefSharingError(DWORD error) {
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+           error == ERROR_ACCESS_DENIED;
+}
+
+// The attributes a save carries over; the archive mark is set, the contents being new.
+constexpr DWORD KeptAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+// The old file's security descriptor (its access list), empty where this program may
+// not read it.
+std::vector<char> accessListOf(const std::wstring& path) {
+    DWORD needed = 0;
+    GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+    std::vector<char> descriptor(needed);
+    if (needed == 0 || !GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(),
+                                         needed, &needed))
+        descriptor.clear();
+    return descriptor;
+}
+
+// What a replaced file keeps as the same document: its attributes, its creation time
+// and its access list. Each is a courtesy: what cannot be read or set is left as a new
+// file has it, and the save goes on.
+void keepOldFileTraits(const std::wstring& old, const std::wstring& temp) {
+    FILE_BASIC_INFO info{};
+    const HANDLE source = CreateFileW(old.c_str(), FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (source == INVALID_HANDLE_VALUE) return;
+    const bool known = GetFileInformationByHandleEx(source, FileBasicInfo, &info, sizeof info);
+    CloseHandle(source);
+    const std::vector<char> accessList = accessListOf(old);
+    const HANDLE file = CreateFileW(temp.c_str(), FILE_WRITE_ATTRIBUTES | WRITE_DAC, 0, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    if (known) {
+        FILE_BASIC_INFO kept{}; // zero: left as it is
+        kept.CreationTime = info.CreationTime;
+        kept.FileAttributes = (info.FileAttributes & KeptAttributes) | FILE_ATTRIBUTE_ARCHIVE;
+        SetFileInformationByHandle(file, FileBasicInfo, &kept, sizeof kept);
+    }
+    if (!accessList.empty())
+        SetKernelObjectSecurity(file, DACL_SECURITY_INFORMATION,
+                                const_cast<char*>(accessList.data()));
+    CloseHandle(file);
 }
 
 } // namespace
@@ -188,28 +234,15 @@ FileStatus Win32Files::close(Handle file) {
     return CloseHandle(handleOf(file)) ? FileStatus{} : lastError();
 }
 
-// ReplaceFileW keeps the old file's attributes and security; where there is nothing to
-// replace, or it refuses, a plain move over the target. A file held open by another
-// program for a moment (a virus scanner, an indexer) is waited for briefly.
-FileStatus Win32Files::replace(const std::string& tempPath, const FileTarget& target,
-                               bool& tempIsOnlyCopy) {
+// One rename over the target: atomic on NTFS, a single rename() under Wine, so the
+// name always holds the old file or the new one, and a failure leaves the old one.
+FileStatus Win32Files::replace(const std::string& tempPath, const FileTarget& target) {
     const std::wstring temp = longWide(tempPath), final = longWide(target.path);
+    if (target.kind == FileTarget::Kind::RegularFile) keepOldFileTraits(final, temp);
     for (int attempt = 1;; ++attempt) {
-        DWORD replaced = ERROR_FILE_NOT_FOUND;
-        if (target.kind == FileTarget::Kind::RegularFile) {
-            replaced = replaceFile(final, temp);
-            if (replaced == 0) return {};
-        }
-        const DWORD moved = moveFile(temp, final);
-        if (moved == 0) return {};
-        // The old file may be gone already, or survive under another name: the new
-        // contents are then only in the temporary file, which must stay.
-        if (replaced == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
-            replaced == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
-            tempIsOnlyCopy = true;
-            return statusOfWin32Error(moved);
-        }
-        if (attempt == 5 || !isBriefSharingError(moved)) return statusOfWin32Error(moved);
+        const DWORD moveError = moveFile(temp, final);
+        if (moveError == 0) return {};
+        if (attempt == 5 || !isBriefSharingError(moveError)) return statusOfWin32Error(moveError);
         Sleep(40 * attempt);
     }
 }
@@ -218,11 +251,44 @@ void Win32Files::remove(const std::string& tempPath) {
     DeleteFileW(longWide(tempPath).c_str());
 }
 
-DWORD Win32Files::replaceFile(const std::wstring& target, const std::wstring& temp) {
-    return ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                        nullptr, nullptr)
-               ? 0
-               : GetLastError();
+// Without FILE_SHARE_WRITE no other program can change the file while it is read;
+// one that has it open for writing makes this fail ("file in use").
+FileStatus Win32Files::openToRead(const std::string& path, Handle& file) {
+    FileTarget target;
+    const FileStatus described = describe(path, target);
+    if (!described.ok()) return described;
+    // A folder cannot be opened as a file at all, and a device is never opened.
+    if (target.kind == FileTarget::Kind::Folder || target.kind == FileTarget::Kind::Special)
+        return {FileFailure::NotAFile, 0};
+    const HANDLE opened = CreateFileW(longWide(target.path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) return lastError();
+    if (GetFileType(opened) != FILE_TYPE_DISK) {
+        CloseHandle(opened);
+        return {FileFailure::NotAFile, 0};
+    }
+    file = reinterpret_cast<Handle>(opened);
+    return {};
+}
+
+FileStatus Win32Files::measure(Handle file, FileStamp& stamp) {
+    LARGE_INTEGER size;
+    FILE_BASIC_INFO info;
+    if (!GetFileSizeEx(handleOf(file), &size) ||
+        !GetFileInformationByHandleEx(handleOf(file), FileBasicInfo, &info, sizeof info))
+        return lastError();
+    stamp.size = static_cast<uint64_t>(size.QuadPart);
+    stamp.modified = info.LastWriteTime.QuadPart;
+    stamp.changed = info.ChangeTime.QuadPart;
+    return {};
+}
+
+FileStatus Win32Files::read(Handle file, char* buffer, std::size_t capacity, std::size_t& got) {
+    DWORD count = 0;
+    const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(capacity, 1u << 24));
+    if (!ReadFile(handleOf(file), buffer, piece, &count, nullptr)) return lastError();
+    got = count;
+    return {};
 }
 
 DWORD Win32Files::moveFile(const std::wstring& temp, const std::wstring& target) {
