@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "files/win32/device_names.h"
+#include "files/win32/old_file_traits.h"
 #include "files/win32/utf8.h"
 
 FileStatus statusOfWin32Error(DWORD error) {
@@ -128,49 +129,6 @@ bool hasOverlongName(const std::wstring& path) {
 bool isBriefSharingError(DWORD error) {
     return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
            error == ERROR_ACCESS_DENIED;
-}
-
-// The attributes a save carries over; the archive mark is set, the contents being new.
-constexpr DWORD KeptAttributes =
-    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-
-// The old file's security descriptor (its access list), empty where this program may
-// not read it.
-std::vector<char> accessListOf(const std::wstring& path) {
-    DWORD needed = 0;
-    GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
-    std::vector<char> descriptor(needed);
-    if (needed == 0 || !GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(),
-                                         needed, &needed))
-        descriptor.clear();
-    return descriptor;
-}
-
-// What a replaced file keeps as the same document: its attributes, its creation time
-// and its access list. Each is a courtesy: what cannot be read or set is left as a new
-// file has it, and the save goes on.
-void keepOldFileTraits(const std::wstring& old, const std::wstring& temp) {
-    FILE_BASIC_INFO info{};
-    const HANDLE source = CreateFileW(old.c_str(), FILE_READ_ATTRIBUTES,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (source == INVALID_HANDLE_VALUE) return;
-    const bool known = GetFileInformationByHandleEx(source, FileBasicInfo, &info, sizeof info);
-    CloseHandle(source);
-    const std::vector<char> accessList = accessListOf(old);
-    const HANDLE file = CreateFileW(temp.c_str(), FILE_WRITE_ATTRIBUTES | WRITE_DAC, 0, nullptr,
-                                    OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    if (known) {
-        FILE_BASIC_INFO kept{}; // zero: left as it is
-        kept.CreationTime = info.CreationTime;
-        kept.FileAttributes = (info.FileAttributes & KeptAttributes) | FILE_ATTRIBUTE_ARCHIVE;
-        SetFileInformationByHandle(file, FileBasicInfo, &kept, sizeof kept);
-    }
-    if (!accessList.empty())
-        SetKernelObjectSecurity(file, DACL_SECURITY_INFORMATION,
-                                const_cast<char*>(accessList.data()));
-    CloseHandle(file);
 }
 
 } // namespace
