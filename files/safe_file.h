@@ -23,7 +23,7 @@ struct ReadResult {
     bool ok = false;
     std::string bytes;
     std::string reason;    // empty when ok
-    uint64_t fileSize = 0; // known once the file was opened
+    uint64_t fileSize = 0; // the bytes read, or the size found over the limit
     bool tooLarge = false; // the file holds more than the limit; bytes is empty
 };
 
