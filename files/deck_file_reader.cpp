@@ -1,10 +1,11 @@
 #include "files/deck_file_reader.h"
 
-#include "files/safe_file.h"
+#include "files/file_platform.h"
 #include "store/deck_file.h"
 
-bool readDeckFile(const std::string& path, DeckSet& decks, std::string& reason) {
-    const ReadResult file = readFileBytes(path, DeckFileSize);
+bool readDeckFile(FilePlatform& files, const std::string& path, DeckSet& decks,
+                  std::string& reason) {
+    const ReadResult file = readFileBytes(files, path, DeckFileSize);
     if (!file.ok && !file.tooLarge) {
         reason = file.reason;
         return false;
@@ -14,4 +15,8 @@ bool readDeckFile(const std::string& path, DeckSet& decks, std::string& reason) 
         return false;
     }
     return decodeDeckFile(file.bytes, decks, &reason);
+}
+
+bool readDeckFile(const std::string& path, DeckSet& decks, std::string& reason) {
+    return readDeckFile(platformFiles(), path, decks, reason);
 }

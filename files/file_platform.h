@@ -1,7 +1,9 @@
 #pragma once
-// The handful of file operations the safe writer is built from: one implementation
-// per platform (files/posix/, files/win32/), the steps themselves written once in
-// safe_write.cpp. Tests wrap an implementation to make any step fail.
+// The handful of file operations the safe writer and the whole-file reader are built
+// from: one implementation per platform (files/posix/, files/win32/), the steps
+// themselves written once in safe_write.cpp and read_file.cpp. Tests wrap an
+// implementation to make any step fail.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -39,6 +41,15 @@ struct FileTarget {
     int64_t group = -1;   // POSIX: its group
 };
 
+// What an open file looks like from outside: any write to it changes one of these
+// (the times in the file system's own units, nanoseconds where it keeps them).
+struct FileStamp {
+    uint64_t size = 0;
+    int64_t modified = 0;
+    int64_t changed = 0; // POSIX: the inode's change time; Windows: the change time
+    bool operator==(const FileStamp&) const = default;
+};
+
 class FilePlatform {
   public:
     using Handle = intptr_t;
@@ -50,16 +61,24 @@ class FilePlatform {
     virtual FileStatus flush(Handle file) = 0;
     // The handle is gone afterwards even when this fails.
     virtual FileStatus close(Handle file) = 0;
-    // Gives the closed temporary file the target's name (and, on POSIX, its final
-    // mode). `tempIsOnlyCopy` is set when the old file may already be gone.
-    virtual FileStatus replace(const std::string& tempPath, const FileTarget& target,
-                               bool& tempIsOnlyCopy) = 0;
+    // Gives the closed temporary file what it keeps of the old one (mode and group on
+    // POSIX; attributes, security and creation time on Windows), then the target's
+    // name, in one rename that leaves the old file in place when it fails.
+    virtual FileStatus replace(const std::string& tempPath, const FileTarget& target) = 0;
     virtual void remove(const std::string& tempPath) = 0;
+
+    // Reading: NotAFile for anything but a regular disk file, and on Windows no other
+    // program may write the file while it is open. Closed with close().
+    virtual FileStatus openToRead(const std::string& path, Handle& file) = 0;
+    virtual FileStatus measure(Handle file, FileStamp& stamp) = 0;
+    // Up to `capacity` bytes; `got` 0 at the end of the file.
+    virtual FileStatus read(Handle file, char* buffer, std::size_t capacity, std::size_t& got) = 0;
 };
 
 FilePlatform& platformFiles();
 
 WriteResult writeFileSafely(FilePlatform& files, const std::string& path, std::string_view bytes);
+ReadResult readFileBytes(FilePlatform& files, const std::string& path, uint64_t limit);
 
 // The temporary file's name: a fixed, short name in the target's folder, so any name
 // that can be loaded can be saved.

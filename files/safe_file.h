@@ -23,20 +23,13 @@ struct ReadResult {
     bool ok = false;
     std::string bytes;
     std::string reason;    // empty when ok
-    uint64_t fileSize = 0; // known once the file was opened
+    uint64_t fileSize = 0; // the bytes read, or the size found over the limit
     bool tooLarge = false; // the file holds more than the limit; bytes is empty
 };
 
 WriteResult writeFileSafely(const std::string& path, std::string_view bytes);
 
-// The whole file, refused unread when it holds more than `limit` bytes.
+// The whole file, refused unread when it holds more than `limit` bytes, and refused
+// when it changed while it was read (another program writing it), so the bytes are
+// always one version of the file.
 ReadResult readFileBytes(const std::string& path, uint64_t limit);
-
-// For the platform halves: refuses a file found to hold `size` bytes, over `limit`.
-inline void refuseAsTooLarge(ReadResult& result, uint64_t size, uint64_t limit) {
-    result.bytes.clear();
-    result.fileSize = size;
-    result.tooLarge = true;
-    result.reason =
-        "too large (" + std::to_string(size) + " bytes, at most " + std::to_string(limit) + ")";
-}

@@ -1,5 +1,6 @@
 // The safe write, the same steps on every platform: refuse what is not a file, create
-// a temporary file beside the final target, write, flush, close, replace, clean up.
+// a temporary file beside the final target, write, flush, close, replace in one
+// rename, clean up.
 #include "files/file_platform.h"
 
 #include <cstdio>
@@ -76,12 +77,10 @@ WriteResult writeFileSafely(FilePlatform& files, const std::string& path, std::s
     if (status.ok()) status = files.flush(file);
     const FileStatus closed = files.close(file);
     if (status.ok()) status = closed;
-    bool tempIsOnlyCopy = false;
-    if (status.ok()) status = files.replace(tempPath, target, tempIsOnlyCopy);
+    if (status.ok()) status = files.replace(tempPath, target);
     if (status.ok()) return WriteResult{true, ""};
-    if (tempIsOnlyCopy)
-        return WriteResult{false,
-                           reasonFor(status, true) + "; the new contents are in " + tempPath};
+    // The replace is one rename: when it fails the old file is still in place, so the
+    // temporary file is never the only copy.
     files.remove(tempPath);
     return failed(status);
 }

@@ -1,7 +1,11 @@
 // What a save does with links, special files, modes and groups on POSIX systems.
 #include "files/file_platform.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -11,6 +15,7 @@
 #include <vector>
 
 #include "tests/support/faulty_files.h"
+#include "tests/support/memory_disk.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -116,14 +121,42 @@ TEST_F(PosixSaveTest, TheNewFileKeepsTheModeWithoutSetIdBitsAndTheGroup) {
     EXPECT_EQ(modeOf(folder.path() / "fresh.tvn") & 07777, 0640u);
 }
 
-TEST_F(PosixSaveTest, AReadOnlyFolderKeepsTheOldFile) {
+// As root a folder's permission bits stop nothing, so a read-only memory disk stands in.
+TEST_F(PosixSaveTest, AFolderThatMayNotBeWrittenKeepsTheOldFileAndTakesNoNewOne) {
+    testfiles::MemoryDisk disk(folder.path() / "disk", "64k");
+    const bool root = geteuid() == 0;
+    if (root && !disk.mounted())
+        GTEST_SKIP() << "running as root and mounting a tmpfs is refused: " << disk.refusal();
+    const fs::path place = root ? disk.path() : folder.path();
+    writeBytes(place / "decks.tvn", "old");
+    if (root)
+        ASSERT_TRUE(disk.makeReadOnly()) << std::strerror(errno);
+    else
+        fs::permissions(place, fs::perms::owner_write, fs::perm_options::remove);
+
+    EXPECT_EQ(writeFileSafely((place / "decks.tvn").string(), "new").reason, "access denied");
+    EXPECT_EQ(readBytes(place / "decks.tvn"), "old");
+    // The temporary file's creation is what the system refuses here.
+    EXPECT_EQ(writeFileSafely((place / "fresh.tvn").string(), "new").reason, "access denied");
+    EXPECT_FALSE(fs::exists(place / "fresh.tvn"));
+}
+
+// Another program rewriting the file in place, as far as the reader can tell only by
+// its modification time.
+TEST_F(PosixSaveTest, ALoadNoticesAFileRewrittenInPlaceWhileItIsRead) {
     const fs::path target = folder.path() / "decks.tvn";
-    writeBytes(target, "old");
-    fs::permissions(folder.path(), fs::perms::owner_write, fs::perm_options::remove);
-    if (access(folder.path().c_str(), W_OK) == 0)
-        GTEST_SKIP() << "running as root: a folder's permission bits do not stop root";
-    EXPECT_EQ(writeFileSafely(folder.file("decks.tvn"), "new").reason, "access denied");
-    EXPECT_EQ(readBytes(target), "old");
+    writeBytes(target, std::string(33480, 'a'));
+    const timespec earlier[2] = {{1000000000, 5}, {1000000000, 5}};
+    ASSERT_EQ(utimensat(AT_FDCWD, target.c_str(), earlier, 0), 0);
+    testfiles::FaultyFiles files;
+    files.duringRead = [&] {
+        std::fstream in(target, std::ios::in | std::ios::out | std::ios::binary);
+        in.seekp(30000);
+        in.write("bbbb", 4);
+    };
+    const ReadResult read = readFileBytes(files, target.string(), 33480);
+    EXPECT_EQ(read.reason, "it changed while it was read; try again");
+    EXPECT_TRUE(read.bytes.empty());
 }
 
 } // namespace

@@ -2,18 +2,17 @@
 #include "files/safe_file.h"
 #include "store/deck_file.h"
 
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <gtest/gtest.h>
 #include <random>
 #include <vector>
 
 #include "tests/support/temp_folder.h"
 #ifdef __linux__
-#include <sys/mount.h>
+#include "tests/support/memory_disk.h"
 #endif
 
 namespace {
@@ -124,49 +123,49 @@ class FullDiskTest : public ::testing::Test {
   protected:
     void SetUp() override {
 #ifdef __linux__
-        disk = folder.path() / "disk";
-        fs::create_directory(disk);
-        if (mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0)
-            GTEST_SKIP() << "mounting a tmpfs is not permitted here: " << std::strerror(errno);
-        mounted = true;
+        disk = std::make_unique<testfiles::MemoryDisk>(folder.path() / "disk", "64k");
+        if (!disk->mounted())
+            GTEST_SKIP() << "mounting a tmpfs is not permitted here: " << disk->refusal();
+        diskPath = disk->path();
 #else
         const char* given = std::getenv("CARDHOLD_FULL_DISK");
         if (!given || !*given) GTEST_SKIP() << "CARDHOLD_FULL_DISK names no small disk";
-        disk = fs::path(given);
-        std::error_code ignored;
-        for (const fs::directory_entry& entry : fs::directory_iterator(disk, ignored))
-            fs::remove_all(entry.path(), ignored);
+        diskPath = fs::path(given);
+        emptyDisk();
 #endif
     }
     void TearDown() override {
-#ifdef __linux__
-        if (mounted) umount2(disk.c_str(), MNT_DETACH);
-#else
-        std::error_code ignored;
-        for (const fs::directory_entry& entry : fs::directory_iterator(disk, ignored))
-            fs::remove_all(entry.path(), ignored);
+#ifndef __linux__
+        emptyDisk();
 #endif
     }
+    void emptyDisk() const {
+        std::error_code ignored;
+        for (const fs::directory_entry& entry : fs::directory_iterator(diskPath, ignored))
+            fs::remove_all(entry.path(), ignored);
+    }
     TempFolder folder;
-    fs::path disk;
-    bool mounted = false;
+#ifdef __linux__
+    std::unique_ptr<testfiles::MemoryDisk> disk;
+#endif
+    fs::path diskPath;
 };
 
 TEST_F(FullDiskTest, ASaveThatDoesNotFitKeepsTheOldFile) {
-    const std::string file = utf8(disk / "decks.tvn");
+    const std::string file = utf8(diskPath / "decks.tvn");
     const std::string old(33480, 'o');
     ASSERT_TRUE(writeFileSafely(file, old).ok) << "the first copy fits";
     const WriteResult result = writeFileSafely(file, std::string(33480, 'n'));
     EXPECT_EQ(result.reason, "disk full");
-    EXPECT_EQ(readBytes(disk / "decks.tvn"), old);
+    EXPECT_EQ(readBytes(diskPath / "decks.tvn"), old);
     std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(disk))
+    for (const fs::directory_entry& entry : fs::directory_iterator(diskPath))
         names.push_back(utf8(entry.path().filename()));
     EXPECT_EQ(names, std::vector<std::string>{"decks.tvn"});
 
-    EXPECT_EQ(writeFileSafely(utf8(disk / "report.txt"), std::string(1 << 20, 'r')).reason,
+    EXPECT_EQ(writeFileSafely(utf8(diskPath / "report.txt"), std::string(1 << 20, 'r')).reason,
               "disk full");
-    EXPECT_FALSE(fs::exists(disk / "report.txt"));
+    EXPECT_FALSE(fs::exists(diskPath / "report.txt"));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// The safe writer's steps and the whole-file reader on POSIX systems.
+// The safe writer's and the whole-file reader's steps on POSIX systems.
 #include "files/file_platform.h"
 
 #include <cerrno>
@@ -117,7 +117,7 @@ class PosixFiles final : public FilePlatform {
 
     // Only now may others read the new contents. The group is kept where this process
     // may set it; owner and extended attributes belong to the old file and go with it.
-    FileStatus replace(const std::string& tempPath, const FileTarget& target, bool&) override {
+    FileStatus replace(const std::string& tempPath, const FileTarget& target) override {
         // Not a member of that group: the file keeps this process's group.
         if (target.group >= 0 &&
             chown(tempPath.c_str(), static_cast<uid_t>(-1), static_cast<gid_t>(target.group)) != 0)
@@ -130,7 +130,49 @@ class PosixFiles final : public FilePlatform {
 
     void remove(const std::string& tempPath) override { unlink(tempPath.c_str()); }
 
+    FileStatus openToRead(const std::string& path, Handle& file) override {
+        // Non-blocking, so that a pipe or device given by mistake cannot hang the program.
+        const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) return lastError();
+        struct stat status;
+        FileStatus result;
+        if (fstat(fd, &status) != 0)
+            result = lastError();
+        else if (!S_ISREG(status.st_mode))
+            result = {FileFailure::NotAFile, 0};
+        if (!result.ok()) {
+            ::close(fd);
+            return result;
+        }
+        file = fd;
+        return {};
+    }
+
+    // A rewrite in place changes the modification time, a truncation or a change of
+    // mode the change time, and most writes the size.
+    FileStatus measure(Handle file, FileStamp& stamp) override {
+        struct stat status;
+        if (fstat(static_cast<int>(file), &status) != 0) return lastError();
+        stamp.size = static_cast<uint64_t>(status.st_size);
+        stamp.modified = nanoseconds(status.st_mtim);
+        stamp.changed = nanoseconds(status.st_ctim);
+        return {};
+    }
+
+    FileStatus read(Handle file, char* buffer, std::size_t capacity, std::size_t& got) override {
+        for (;;) {
+            const ssize_t count = ::read(static_cast<int>(file), buffer, capacity);
+            if (count < 0 && errno == EINTR) continue;
+            if (count < 0) return lastError();
+            got = static_cast<std::size_t>(count);
+            return {};
+        }
+    }
+
   private:
+    static int64_t nanoseconds(const timespec& time) {
+        return static_cast<int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
+    }
     // So that the new name itself survives a power cut; a folder that cannot be synced
     // (some file systems refuse) leaves the file written all the same.
     static void syncFolder(const std::string& path) {
@@ -141,57 +183,9 @@ class PosixFiles final : public FilePlatform {
     }
 };
 
-// Reads to the end, or stops as soon as the file proves larger than `limit`. False
-// on a read error, with errno set.
-bool readAll(int fd, uint64_t measuredSize, uint64_t limit, ReadResult& result) {
-    if (measuredSize > limit) {
-        refuseAsTooLarge(result, measuredSize, limit);
-        return true;
-    }
-    char chunk[65536];
-    for (;;) {
-        const ssize_t got = read(fd, chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return false;
-        if (got == 0) break;
-        result.bytes.append(chunk, static_cast<std::size_t>(got));
-        // The file may have grown since it was measured.
-        if (result.bytes.size() > limit) {
-            refuseAsTooLarge(result, result.bytes.size(), limit);
-            return true;
-        }
-    }
-    result.fileSize = result.bytes.size();
-    return true;
-}
-
-std::string readReason() {
-    return reasonFor(lastError(), false);
-}
-
 } // namespace
 
 FilePlatform& platformFiles() {
     static PosixFiles files;
     return files;
-}
-
-ReadResult readFileBytes(const std::string& path, uint64_t limit) {
-    ReadResult result;
-    // Non-blocking, so that a pipe or device given by mistake cannot hang the program.
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        result.reason = readReason();
-        return result;
-    }
-    struct stat status;
-    if (fstat(fd, &status) != 0)
-        result.reason = readReason();
-    else if (!S_ISREG(status.st_mode))
-        result.reason = "not a file";
-    else if (!readAll(fd, static_cast<uint64_t>(status.st_size), limit, result))
-        result.reason = readReason();
-    close(fd);
-    result.ok = result.reason.empty();
-    return result;
 }

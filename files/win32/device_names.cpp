@@ -15,18 +15,26 @@ std::string upper(std::string text) {
     return text;
 }
 
-bool isDeviceStem(const std::string& stem) {
-    for (const char* name : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "CLOCK$"})
-        if (stem == name) return true;
-    if (stem.size() < 4 || !(startsWith(stem, "COM") || startsWith(stem, "LPT"))) return false;
-    const std::string digit = stem.substr(3);
-    // 1 to 9, and the superscript digits one, two and three (UTF-8).
-    return (digit.size() == 1 && digit[0] >= '1' && digit[0] <= '9') || digit == "\xC2\xB9" ||
+bool isDriveLetter(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) != 0;
+}
+
+// `base` upper-cased.
+bool isDeviceBase(const std::string& base) {
+    for (const char* name : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"})
+        if (base == name) return true;
+    if (!(startsWith(base, "COM") || startsWith(base, "LPT"))) return false;
+    const std::string digit = base.substr(3);
+    // 0 to 9, and the superscript digits one, two and three (UTF-8).
+    return (digit.size() == 1 && digit[0] >= '0' && digit[0] <= '9') || digit == "\xC2\xB9" ||
            digit == "\xC2\xB2" || digit == "\xC2\xB3";
 }
 
 } // namespace
 
+// Windows' own rule: the last component of the path ("C:nul" is "nul" on drive C:),
+// up to its first dot or colon (an extension, a stream "::$DATA", a serial port's
+// settings "COM1:9600"), without trailing spaces and dots, in any case.
 bool namesWindowsDevice(const std::string& path) {
     std::string text = path;
     std::replace(text.begin(), text.end(), '/', '\\');
@@ -34,20 +42,16 @@ bool namesWindowsDevice(const std::string& path) {
     // A long path is a drive or a share; anything else behind "\\?\" is not a plain file.
     if (startsWith(text, "\\\\?\\")) {
         const std::string rest = upper(text.substr(4));
-        const bool drive = rest.size() >= 3 && std::isalpha(static_cast<unsigned char>(rest[0])) &&
-                           rest[1] == ':' && rest[2] == '\\';
+        const bool drive =
+            rest.size() >= 3 && isDriveLetter(rest[0]) && rest[1] == ':' && rest[2] == '\\';
         if (!drive && !startsWith(rest, "UNC\\")) return true;
     }
-    const std::size_t cut = text.find_last_of("\\:");
+    const std::size_t cut = text.rfind('\\');
     std::string name = cut == std::string::npos ? text : text.substr(cut + 1);
-    if (name.empty() && cut != std::string::npos && text[cut] == ':') {
-        // "NUL:" names the device too.
-        const std::size_t before = text.find_last_of('\\', cut);
-        name = text.substr(before == std::string::npos ? 0 : before + 1,
-                           cut - (before == std::string::npos ? 0 : before + 1));
-    }
-    std::string stem = upper(name.substr(0, name.find('.')));
-    while (!stem.empty() && stem.back() == ' ')
-        stem.pop_back();
-    return isDeviceStem(stem);
+    if (cut == std::string::npos && name.size() >= 2 && isDriveLetter(name[0]) && name[1] == ':')
+        name.erase(0, 2);
+    std::string base = upper(name.substr(0, name.find_first_of(".:")));
+    while (!base.empty() && (base.back() == ' ' || base.back() == '.'))
+        base.pop_back();
+    return isDeviceBase(base);
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "files/win32/device_names.h"
+#include "files/win32/old_file_traits.h"
 #include "files/win32/utf8.h"
 
 FileStatus statusOfWin32Error(DWORD error) {
@@ -123,8 +124,11 @@ bool hasOverlongName(const std::wstring& path) {
     return path.size() - start > 255;
 }
 
+// Another program holding the file for a moment (a virus scanner, an indexer); Wine
+// answers a rename over a file any handle holds open with access denied.
 bool isBriefSharingError(DWORD error) {
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+           error == ERROR_ACCESS_DENIED;
 }
 
 } // namespace
@@ -188,28 +192,15 @@ FileStatus Win32Files::close(Handle file) {
     return CloseHandle(handleOf(file)) ? FileStatus{} : lastError();
 }
 
-// ReplaceFileW keeps the old file's attributes and security; where there is nothing to
-// replace, or it refuses, a plain move over the target. A file held open by another
-// program for a moment (a virus scanner, an indexer) is waited for briefly.
-FileStatus Win32Files::replace(const std::string& tempPath, const FileTarget& target,
-                               bool& tempIsOnlyCopy) {
+// One rename over the target: atomic on NTFS, a single rename() under Wine, so the
+// name always holds the old file or the new one, and a failure leaves the old one.
+FileStatus Win32Files::replace(const std::string& tempPath, const FileTarget& target) {
     const std::wstring temp = longWide(tempPath), final = longWide(target.path);
+    if (target.kind == FileTarget::Kind::RegularFile) keepOldFileTraits(final, temp);
     for (int attempt = 1;; ++attempt) {
-        DWORD replaced = ERROR_FILE_NOT_FOUND;
-        if (target.kind == FileTarget::Kind::RegularFile) {
-            replaced = replaceFile(final, temp);
-            if (replaced == 0) return {};
-        }
-        const DWORD moved = moveFile(temp, final);
-        if (moved == 0) return {};
-        // The old file may be gone already, or survive under another name: the new
-        // contents are then only in the temporary file, which must stay.
-        if (replaced == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
-            replaced == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
-            tempIsOnlyCopy = true;
-            return statusOfWin32Error(moved);
-        }
-        if (attempt == 5 || !isBriefSharingError(moved)) return statusOfWin32Error(moved);
+        const DWORD moveError = moveFile(temp, final);
+        if (moveError == 0) return {};
+        if (attempt == 5 || !isBriefSharingError(moveError)) return statusOfWin32Error(moveError);
         Sleep(40 * attempt);
     }
 }
@@ -218,11 +209,44 @@ void Win32Files::remove(const std::string& tempPath) {
     DeleteFileW(longWide(tempPath).c_str());
 }
 
-DWORD Win32Files::replaceFile(const std::wstring& target, const std::wstring& temp) {
-    return ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                        nullptr, nullptr)
-               ? 0
-               : GetLastError();
+// Without FILE_SHARE_WRITE no other program can change the file while it is read;
+// one that has it open for writing makes this fail ("file in use").
+FileStatus Win32Files::openToRead(const std::string& path, Handle& file) {
+    FileTarget target;
+    const FileStatus described = describe(path, target);
+    if (!described.ok()) return described;
+    // A folder cannot be opened as a file at all, and a device is never opened.
+    if (target.kind == FileTarget::Kind::Folder || target.kind == FileTarget::Kind::Special)
+        return {FileFailure::NotAFile, 0};
+    const HANDLE opened = CreateFileW(longWide(target.path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) return lastError();
+    if (GetFileType(opened) != FILE_TYPE_DISK) {
+        CloseHandle(opened);
+        return {FileFailure::NotAFile, 0};
+    }
+    file = reinterpret_cast<Handle>(opened);
+    return {};
+}
+
+FileStatus Win32Files::measure(Handle file, FileStamp& stamp) {
+    LARGE_INTEGER size;
+    FILE_BASIC_INFO info;
+    if (!GetFileSizeEx(handleOf(file), &size) ||
+        !GetFileInformationByHandleEx(handleOf(file), FileBasicInfo, &info, sizeof info))
+        return lastError();
+    stamp.size = static_cast<uint64_t>(size.QuadPart);
+    stamp.modified = info.LastWriteTime.QuadPart;
+    stamp.changed = info.ChangeTime.QuadPart;
+    return {};
+}
+
+FileStatus Win32Files::read(Handle file, char* buffer, std::size_t capacity, std::size_t& got) {
+    DWORD count = 0;
+    const DWORD piece = static_cast<DWORD>(std::min<std::size_t>(capacity, 1u << 24));
+    if (!ReadFile(handleOf(file), buffer, piece, &count, nullptr)) return lastError();
+    got = count;
+    return {};
 }
 
 DWORD Win32Files::moveFile(const std::wstring& temp, const std::wstring& target) {

@@ -1,6 +1,7 @@
 #pragma once
-// The safe writer's steps on Windows, with wide paths throughout (long ones in the
-// "\\?\" form), so that any folder or file name the system accepts works.
+// The safe writer's and the reader's steps on Windows, with wide paths throughout
+// (long ones in the "\\?\" form), so that any folder or file name the system accepts
+// works.
 #include <windows.h>
 
 #include <string>
@@ -14,14 +15,15 @@ class Win32Files : public FilePlatform {
     FileStatus write(Handle file, std::string_view bytes) override;
     FileStatus flush(Handle file) override;
     FileStatus close(Handle file) override;
-    FileStatus replace(const std::string& tempPath, const FileTarget& target,
-                       bool& tempIsOnlyCopy) override;
+    FileStatus replace(const std::string& tempPath, const FileTarget& target) override;
     void remove(const std::string& tempPath) override;
+    FileStatus openToRead(const std::string& path, Handle& file) override;
+    FileStatus measure(Handle file, FileStamp& stamp) override;
+    FileStatus read(Handle file, char* buffer, std::size_t capacity, std::size_t& got) override;
 
   protected:
-    // The two system calls that give the new file its name, each returning the error
-    // (0: done); tests stand in for them to produce the failures a real disk gives.
-    virtual DWORD replaceFile(const std::wstring& target, const std::wstring& temp);
+    // The system call that gives the new file its name, returning the error (0: done);
+    // tests stand in for it to produce the failures a real disk gives.
     virtual DWORD moveFile(const std::wstring& temp, const std::wstring& target);
 };
 

@@ -132,4 +132,24 @@ TEST_F(FileCommandsOnWindows, AWrongSizedFileLoadsNothing) {
               std::string::npos);
 }
 
+// A file another program has open for writing could change under the read: the Load
+// refuses it and changes no count.
+TEST_F(FileCommandsOnWindows, ALoadWhileAnotherProgramWritesTheFileChangesNoCount) {
+    const std::wstring target = file(L"decks.tvn");
+    writeBytes(target, std::string(33480, '\x02'));
+    const HANDLE writer =
+        CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    user_.click(IDC_PLUS);
+    answers = {target};
+    user_.command(IDM_FILE_LOAD);
+    CloseHandle(writer);
+    EXPECT_EQ(deckSet.decks[0].counts[0], 1);
+    EXPECT_EQ(deckSet.decks[0].counts[1], 0);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(narrow(messages[0].c_str()),
+              "Could not load " + narrow(target.c_str()) + ": file in use.");
+}
+
 } // namespace
