@@ -11,13 +11,13 @@
 
 namespace {
 
-const CliCommand* const Commands[] = {&ExportCsvCommand, &ImportCsvCommand, &StatsCommand,
-                                      &DiffCommand};
+const CliCommand* const Commands[] = {&ExportCsvCommand,  &ImportCsvCommand, &ImportListCommand,
+                                      &ExportListCommand, &StatsCommand,     &DiffCommand};
 
 std::string programHelp() {
     std::string help = "Usage: cardhold-cli COMMAND ARGUMENTS...\n"
-                       "Cardhold's deck files outside the window: CSV export and import, "
-                       "per-set completion,\ncomparing deck files.\n\nCommands:\n";
+                       "Cardhold's deck files outside the window: CSV and card-list export and "
+                       "import,\nper-set completion, comparing deck files.\n\nCommands:\n";
     for (const CliCommand* command : Commands) {
         help += "  ";
         help += command->summary;
@@ -38,8 +38,9 @@ int runCommand(const CliCommand& command, std::span<const std::string> args, Cli
         io.out += command.help;
         return ExitSuccess;
     }
-    if (parsed.positional.size() != command.fileCount)
-        return usageError(io, command.name, "wrong number of files");
+    if (parsed.has("-o") && parsed.value("-o").empty())
+        return usageError(io, command.name, "-o needs a file name, or - for standard output");
+    if (parsed.positional.size() != command.fileCount) return fileCountError(io, command, parsed);
     return command.run(parsed, io);
 }
 
@@ -49,10 +50,12 @@ int runCliCommand(const std::vector<std::string>& args, CliOutput& io) {
         return ExitFailure;
     }
     const std::string& first = args.front();
-    if (first == "--help") {
+    if (first == "--help" || first == "-h" || (first == "help" && args.size() == 1)) {
         io.out += programHelp();
         return ExitSuccess;
     }
+    if (first == "help") // help COMMAND: that command's help
+        return runCliCommand({args[1], "--help"}, io);
     if (first == "--version") {
         io.out += "cardhold-cli " CARDHOLD_VERSION "\n";
         return ExitSuccess;

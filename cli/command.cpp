@@ -1,16 +1,51 @@
 #include "cli/command.h"
 
 #include "files/deck_file_reader.h"
+#include "files/safe_file.h"
+
+namespace {
+
+int usageHint(CliOutput& io, std::string_view command) {
+    io.err += "Run 'cardhold-cli ";
+    io.err += command;
+    io.err += " --help' for its usage.\n";
+    return ExitFailure;
+}
+
+// The placeholder of -o in the command's usage line: "OUT.csv", "DECKFILE".
+std::string_view outputPlaceholder(const CliCommand& command) {
+    std::string_view usage = command.help.substr(0, command.help.find('\n'));
+    const std::size_t at = usage.find("-o ");
+    if (at == std::string_view::npos) return {};
+    usage.remove_prefix(at + 3);
+    return usage.substr(0, usage.find_first_of(" ]"));
+}
+
+} // namespace
 
 int usageError(CliOutput& io, std::string_view command, std::string_view message) {
     io.err += "cardhold-cli ";
     io.err += command;
     io.err += ": ";
     io.err += message;
-    io.err += "\nRun 'cardhold-cli ";
-    io.err += command;
-    io.err += " --help' for its usage.\n";
-    return ExitFailure;
+    io.err += '\n';
+    return usageHint(io, command);
+}
+
+int fileCountError(CliOutput& io, const CliCommand& command, const Arguments& args) {
+    io.err += "cardhold-cli: ";
+    io.err += command.name;
+    io.err += " takes ";
+    io.err += command.takes.empty() ? std::to_string(command.fileCount) + " files" : command.takes;
+    const std::string_view output = outputPlaceholder(command);
+    if (args.positional.size() > command.fileCount) {
+        if (!output.empty() && !args.has("-o"))
+            io.err += "; give the output with -o " + std::string(output);
+        else
+            io.err += "; '" + args.positional[command.fileCount] + "' was not expected";
+    }
+    io.err += '\n';
+    return usageHint(io, command.name);
 }
 
 int failure(CliOutput& io, std::string_view message) {
@@ -26,10 +61,28 @@ bool loadDeckArgument(const std::string& path, DeckSet& decks, CliOutput& io) {
     return false;
 }
 
+int writeOutput(const Arguments& args, std::string_view bytes, std::string_view verb,
+                CliOutput& io) {
+    if (!args.has("-o") || args.value("-o") == "-") {
+        io.out += bytes;
+        return ExitSuccess;
+    }
+    const std::string& path = args.value("-o");
+    const WriteResult written = writeFileSafely(path, bytes);
+    if (!written.ok)
+        return failure(io, "Could not " + std::string(verb) + " to " + path + ": " +
+                               written.reason + ".");
+    return ExitSuccess;
+}
+
 int deckOption(const Arguments& args, CliOutput& io, std::string_view command) {
     if (!args.has("--deck")) return -1;
     const int deck = parseDeckNumber(args.value("--deck"));
     if (deck >= 0) return deck;
     usageError(io, command, "--deck takes a deck number, 1 to 5");
     return -2;
+}
+
+std::string counted(long long count, std::string_view one, std::string_view many) {
+    return std::to_string(count) + " " + std::string(count == 1 ? one : many);
 }

@@ -66,4 +66,5 @@ const CliCommand ImportCsvCommand{
     "  --deck N          read a column named count into deck N (1..5)\n",
     Options,
     1,
-    importCsv};
+    importCsv,
+    "one CSV file"};
