@@ -65,7 +65,9 @@ std::string cardWithSet(int card) {
 }
 
 std::string cardName(int card) {
-    return "\"" + fieldText(CardCatalogue[card].name) + "\"";
+    std::string quoted(1, '"');
+    quoted += fieldText(CardCatalogue[card].name);
+    return quoted += '"';
 }
 
 std::string ambiguous(std::span<const int> cards, const AmbiguityAdvice& advice) {

@@ -19,6 +19,7 @@ enum class FileFailure {
     NameTooLong,
     TooManyLinks,
     InUse,
+    InvalidName, // Windows refuses the characters * ? | " < > in a name
     Exists,
     Other
 };

@@ -40,4 +40,16 @@ check "stats" grep -qa '^Deck 1: 4 copies, 2 distinct cards, 0 % complete' stats
 "$@" stats "fehlt-ö.tvn" 2>err.txt
 check "a missing file exits 2" test $? = 2
 check "the message names the file" grep -qa '^Could not load fehlt-ö.tvn: file not found.' err.txt
+printf '3 Amber Horn (Grimward)\r\n2 aleons oath\r\n' >"liste ü.txt"
+"$@" import-list "liste ü.txt" -o "listé.tvn" --deck 2 >summary.txt
+check "import-list says what it changed" \
+  grep -qa $'^deck 2: 2 cards changed, +5 copies\r\\?$' summary.txt
+"$@" export-list "listé.tvn" --deck 2 -o "zurück ü.txt"
+check "export-list writes the list back, UTF-8 and CR LF" \
+  cmp -s "zurück ü.txt" <(printf '2 Ale\xc3\xb3n'"'"'s Oath\r\n3 Amber Horn (Grimward)\r\n')
+if [[ "$*" == *.exe ]]; then
+  "$@" export-csv "décks.tvn" -o 'a?b.csv' 2>err.txt
+  check "a name Windows refuses is an invalid file name" \
+    grep -qa '^Could not export to a?b.csv: invalid file name.' err.txt
+fi
 exit $failed
