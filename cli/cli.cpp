@@ -24,8 +24,8 @@ std::string programHelp() {
         help += '\n';
     }
     help += "\nRun 'cardhold-cli COMMAND --help' for one command, 'cardhold-cli --version' for "
-            "the version.\nExit status: 0 done, 1 diff found differences, 2 a usage error or "
-            "an input\nthat cannot be read (the message on standard error).\n";
+            "the version.\nExit status: 0 done, 1 diff found differences, 2 a usage error, an "
+            "input\nthat cannot be read or a file not written (the message on standard error).\n";
     return help;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/command.h"
 
 #include "files/deck_file_reader.h"
+#include "files/file_identity.h"
 #include "files/safe_file.h"
 
 namespace {
@@ -52,6 +53,12 @@ int failure(CliOutput& io, std::string_view message) {
     io.err += message;
     io.err += '\n';
     return ExitFailure;
+}
+
+bool outputIsInput(const std::string& output, const std::string& input, CliOutput& io) {
+    if (!fileIdentity(output).sameFileAs(fileIdentity(input))) return false;
+    failure(io, "Could not write " + output + ": it is the file being read.");
+    return true;
 }
 
 bool loadDeckArgument(const std::string& path, DeckSet& decks, CliOutput& io) {

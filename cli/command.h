@@ -39,6 +39,10 @@ int fileCountError(CliOutput& io, const CliCommand& command, const Arguments& ar
 // Any other failure: the message on its own line; ExitFailure.
 int failure(CliOutput& io, std::string_view message);
 
+// True, with the message written, when the file `output` names is the one `input`
+// names, however the two are spelt: a command never writes over what it reads.
+bool outputIsInput(const std::string& output, const std::string& input, CliOutput& io);
+
 // Reads a deck file as the window does, or says "Could not load PATH: REASON.".
 bool loadDeckArgument(const std::string& path, DeckSet& decks, CliOutput& io);
 

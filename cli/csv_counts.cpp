@@ -4,13 +4,19 @@
 #include <string>
 
 #include "cli/card_fields.h"
+#include "cli/input_excerpt.h"
 #include "store/deck_set.h"
 
 namespace {
 
+enum class ColumnKind { Id, Deck1, Deck2, Deck3, Deck4, Deck5, Count, Other };
+constexpr int KindCount = static_cast<int>(ColumnKind::Other);
+
 struct Columns {
     int id = -1;
     int deck[DeckCount] = {-1, -1, -1, -1, -1}; // the column that fills each deck
+    int lastCount = -1;                         // the last of them
+    int headerCells = 0;
 };
 
 std::string_view trimmed(std::string_view text) {
@@ -19,42 +25,75 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-std::string lowerCase(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return lower;
+bool equalsIgnoringCase(std::string_view text, std::string_view lower) {
+    return text.size() == lower.size() &&
+           std::equal(text.begin(), text.end(), lower.begin(), [](char a, char b) {
+               return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b;
+           });
 }
 
-// The column a header name stands for: 0 id, 1..5 deck1..deck5, 6 count, -1 other.
-int columnKind(std::string_view header) {
-    const std::string name = lowerCase(trimmed(header));
-    if (name == "id") return 0;
-    if (name == "count") return 6;
-    if (name.size() == 5 && name.starts_with("deck") && name[4] >= '1' && name[4] <= '5')
-        return name[4] - '0';
-    return -1;
+ColumnKind columnKind(std::string_view header) {
+    const std::string_view name = trimmed(header);
+    if (equalsIgnoringCase(name, "id")) return ColumnKind::Id;
+    if (equalsIgnoringCase(name, "count")) return ColumnKind::Count;
+    if (name.size() == 5 && equalsIgnoringCase(name.substr(0, 4), "deck") && name[4] >= '1' &&
+        name[4] <= '5')
+        return static_cast<ColumnKind>(name[4] - '0');
+    return ColumnKind::Other;
 }
+
+const char* const KindNames[KindCount] = {"id",    "deck1", "deck2", "deck3",
+                                          "deck4", "deck5", "count"};
 
 // The reason the header cannot be used, or "" when it can.
-std::string readHeader(const CsvRow& header, int countDeck, Columns& columns) {
-    int kinds[7] = {-1, -1, -1, -1, -1, -1, -1};
-    for (int column = 0; column < static_cast<int>(header.cells.size()); ++column) {
-        const int kind = columnKind(header.cells[column]);
-        if (kind < 0) continue;
-        if (kinds[kind] >= 0)
-            return "the column " + lowerCase(trimmed(header.cells[column])) + " twice";
-        kinds[kind] = column;
+std::string headerFault(CsvReader& table, const CsvImportRules& rules, Columns& columns) {
+    int kinds[KindCount] = {-1, -1, -1, -1, -1, -1, -1};
+    std::string twice;
+    bool lineEnd = false;
+    std::string_view cell;
+    for (; table.nextCell(cell); ++columns.headerCells) {
+        // A line end in a header cell means a stray quote swallowed the rows after it.
+        lineEnd = lineEnd || cell.find_first_of("\r\n") != std::string_view::npos;
+        const int kind = static_cast<int>(columnKind(cell));
+        if (kind == KindCount) continue;
+        if (kinds[kind] >= 0 && twice.empty())
+            twice = std::string("the column ") + KindNames[kind] + " twice";
+        kinds[kind] = columns.headerCells;
     }
-    columns.id = kinds[0];
+    if (lineEnd) return "no card rows";
+    if (!twice.empty()) return twice;
+    const int count = kinds[static_cast<int>(ColumnKind::Count)];
+    columns.id = kinds[static_cast<int>(ColumnKind::Id)];
     if (columns.id < 0) return "no id column";
-    if (countDeck >= 0) {
-        columns.deck[countDeck] = kinds[6];
-        return kinds[6] < 0 ? "no count column for --deck" : "";
+    if (rules.countDeck >= 0) {
+        columns.deck[rules.countDeck] = columns.lastCount = count;
+        return count < 0 ? "no count column for --deck" : "";
     }
-    std::copy(kinds + 1, kinds + 6, columns.deck);
-    if (std::any_of(kinds + 1, kinds + 6, [](int column) { return column >= 0; })) return "";
-    return kinds[6] >= 0 ? "a count column needs --deck N" : "no deck1..deck5 column";
+    std::copy(kinds + 1, kinds + 1 + DeckCount, columns.deck);
+    columns.lastCount = *std::max_element(columns.deck, columns.deck + DeckCount);
+    if (columns.lastCount >= 0) return "";
+    return count >= 0 ? "a count column needs --deck N" : "no deck1..deck5 column";
+}
+
+// The cells of one row that the columns need, and how many it has.
+struct Row {
+    std::string_view id;
+    std::string_view deck[DeckCount];
+    int cells = 0;
+    bool blank = true;
+};
+
+// False for a row with a broken quote, whose fault is recorded.
+bool readRow(CsvReader& table, const Columns& columns, Row& row) {
+    row = Row{};
+    std::string_view cell;
+    for (; table.nextCell(cell); ++row.cells) {
+        if (row.cells == columns.id) row.id = cell;
+        for (int deck = 0; deck < DeckCount; ++deck)
+            if (row.cells == columns.deck[deck]) row.deck[deck] = cell;
+        row.blank = row.blank && trimmed(cell).empty();
+    }
+    return !table.broken();
 }
 
 // 0..255, or -1 for anything else; an empty cell is 0.
@@ -69,59 +108,62 @@ int parseCount(std::string_view text) {
     return count <= MaxCount ? count : -1;
 }
 
-bool isBlank(const CsvRow& row) {
-    return std::all_of(row.cells.begin(), row.cells.end(),
-                       [](const std::string& cell) { return trimmed(cell).empty(); });
-}
-
-std::string_view cellAt(const CsvRow& row, int column) {
-    return column < static_cast<int>(row.cells.size()) ? std::string_view(row.cells[column])
-                                                       : std::string_view();
-}
-
 } // namespace
 
-std::vector<CsvFault> applyCsvCounts(const CsvTable& table, int countDeck, DeckSet& decks) {
-    std::vector<CsvFault> faults = table.faults;
+void applyCsvCounts(CsvReader& table, const CsvImportRules& rules, DeckSet& decks,
+                    CsvFaults& faults) {
+    if (!table.nextRow()) {
+        faults.add(1, "no header line");
+        return;
+    }
     Columns columns;
-    if (table.rows.empty() || table.rows.front().line != 1) {
-        if (faults.empty()) faults.push_back({1, "no header line"});
-        return faults; // a broken header: its fault is already there
+    const std::string reason = headerFault(table, rules, columns);
+    if (table.broken()) return; // its fault is recorded
+    if (!reason.empty()) {
+        faults.add(1, reason);
+        return;
     }
-    if (std::string reason = readHeader(table.rows.front(), countDeck, columns); !reason.empty()) {
-        faults.insert(faults.begin(), {1, reason});
-        return faults;
-    }
+    if (rules.replace)
+        for (int deck = 0; deck < DeckCount; ++deck)
+            if (columns.deck[deck] >= 0) decks.decks[deck] = StoreDeck{};
+
     const CardIdIndex index;
     std::vector<int> seenOnLine(CardCount, 0);
-    for (std::size_t r = 1; r < table.rows.size(); ++r) {
-        const CsvRow& row = table.rows[r];
-        if (isBlank(row)) continue;
-        const std::string id(trimmed(cellAt(row, columns.id)));
+    bool anyCardRow = false;
+    Row row;
+    while (table.nextRow()) {
+        const int line = table.line();
+        const bool whole = readRow(table, columns, row);
+        if (whole && row.blank) continue;
+        anyCardRow = true;
+        if (!whole) continue;
+        if (row.cells <= columns.lastCount) {
+            faults.add(line, std::to_string(row.cells) + (row.cells == 1 ? " cell" : " cells") +
+                                 ", the header has " + std::to_string(columns.headerCells));
+            continue;
+        }
+        const std::string_view id = trimmed(row.id);
         const int card = index.find(id);
         if (id.empty()) {
-            faults.push_back({row.line, "no card id"});
+            faults.add(line, "no card id");
         } else if (card < 0) {
-            faults.push_back({row.line, "unknown card id \"" + id + "\""});
+            faults.add(line, "unknown card id \"" + inputExcerpt(id) + "\"");
         } else if (seenOnLine[card] > 0) {
-            faults.push_back({row.line, "card " + id + " again, first on line " +
-                                            std::to_string(seenOnLine[card])});
+            faults.add(line, "card " + std::string(id) + " again, first on line " +
+                                 std::to_string(seenOnLine[card]));
         } else {
-            seenOnLine[card] = row.line;
+            seenOnLine[card] = line;
         }
         for (int deck = 0; deck < DeckCount; ++deck) {
             if (columns.deck[deck] < 0) continue;
-            const std::string_view cell = cellAt(row, columns.deck[deck]);
-            const int count = parseCount(cell);
+            const int count = parseCount(row.deck[deck]);
             if (count < 0)
-                faults.push_back({row.line, "deck " + std::to_string(deck + 1) + ": count \"" +
-                                                std::string(cell) +
-                                                "\" is not a whole number in 0..255"});
+                faults.add(line, "deck " + std::to_string(deck + 1) + ": count \"" +
+                                     inputExcerpt(row.deck[deck]) +
+                                     "\" is not a whole number in 0..255");
             else if (card >= 0)
                 decks.decks[deck].counts[card] = count;
         }
     }
-    std::stable_sort(faults.begin(), faults.end(),
-                     [](const CsvFault& a, const CsvFault& b) { return a.line < b.line; });
-    return faults;
+    if (!anyCardRow) faults.add(0, "no card rows");
 }

@@ -1,95 +1,83 @@
 #include "cli/csv_reader.h"
 
-namespace {
-
-// Walks the text one row at a time; a broken quote drops the row and resumes at the
-// next physical line, except an unclosed quote, which runs to the end of the text.
-class CsvParser {
-  public:
-    CsvParser(std::string_view text, char separator) : text_(text), separator_(separator) {}
-
-    CsvTable parse() {
-        while (at_ < text_.size())
-            parseRow();
-        return std::move(table_);
+bool CsvReader::nextRow() {
+    std::string_view rest;
+    while (nextCell(rest)) {
     }
+    if (atEnd()) return false;
+    rowLine_ = line_;
+    broken_ = false;
+    left_ = Left::Cells;
+    return true;
+}
 
-  private:
-    bool atEnd() const { return at_ >= text_.size(); }
-    bool atLineEnd() const {
-        return text_[at_] == '\n' ||
-               (text_[at_] == '\r' && at_ + 1 < text_.size() && text_[at_ + 1] == '\n');
-    }
-    void skipLineEnd() {
-        at_ += text_[at_] == '\r' ? 2 : 1;
-        ++line_;
-    }
-
-    void parseRow() {
-        CsvRow row{line_, {}};
-        for (;;) {
-            std::string cell;
-            if (!(text_[at_] == '"' ? quotedCell(cell) : plainCell(cell))) return;
-            row.cells.push_back(std::move(cell));
-            if (atEnd()) break;
-            if (text_[at_] == separator_) {
-                ++at_;
-                if (!atEnd()) continue;
-                row.cells.emplace_back(); // a separator last: one more, empty cell
-                break;
-            }
-            skipLineEnd();
-            break;
-        }
-        table_.rows.push_back(std::move(row));
-    }
-
-    bool plainCell(std::string& cell) {
-        while (!atEnd() && text_[at_] != separator_ && !atLineEnd()) {
-            if (text_[at_] == '"') return broken("broken quote: a quote inside an unquoted field");
-            cell += text_[at_++];
-        }
+bool CsvReader::nextCell(std::string_view& cell) {
+    if (left_ == Left::Nothing) return false;
+    if (left_ == Left::OneEmptyCell) {
+        left_ = Left::Nothing;
+        cell = {};
         return true;
     }
-
-    bool quotedCell(std::string& cell) {
-        const int startLine = line_;
-        for (++at_;; ++at_) {
-            if (atEnd()) {
-                table_.faults.push_back({startLine, "broken quote: the quoted field never ends"});
-                return false;
-            }
-            if (text_[at_] == '\n') ++line_;
-            if (text_[at_] != '"') {
-                cell += text_[at_];
-            } else if (at_ + 1 < text_.size() && text_[at_ + 1] == '"') {
-                cell += text_[++at_];
-            } else {
-                ++at_;
-                break;
-            }
-        }
-        if (atEnd() || text_[at_] == separator_ || atLineEnd()) return true;
-        return broken("broken quote: text after the closing quote");
+    if (!(text_[at_] == '"' ? quotedCell(cell) : plainCell(cell))) return false;
+    if (atEnd()) {
+        left_ = Left::Nothing;
+    } else if (text_[at_] == separator_) {
+        ++at_;
+        left_ = atEnd() ? Left::OneEmptyCell : Left::Cells; // a separator last: one more cell
+    } else {
+        skipLineEnd();
+        left_ = Left::Nothing;
     }
+    return true;
+}
 
-    // Records the fault and skips the rest of its physical line.
-    bool broken(const char* reason) {
-        table_.faults.push_back({line_, reason});
-        while (!atEnd() && text_[at_] != '\n')
+void CsvReader::skipLineEnd() {
+    at_ += text_[at_] == '\r' && at_ + 1 < text_.size() && text_[at_ + 1] == '\n' ? 2 : 1;
+    ++line_;
+}
+
+bool CsvReader::plainCell(std::string_view& cell) {
+    const std::size_t start = at_;
+    for (; !atEnd() && text_[at_] != separator_ && !atLineEnd(); ++at_)
+        if (text_[at_] == '"')
+            return brokenQuote(line_, "broken quote: a quote inside an unquoted field");
+    cell = std::string_view(text_.data() + start, at_ - start);
+    return true;
+}
+
+// The cell's text moves to where its opening quote was, its doubled quotes single.
+bool CsvReader::quotedCell(std::string_view& cell) {
+    const int startLine = line_;
+    const std::size_t start = at_;
+    std::size_t kept = start;
+    char previous = '"';
+    for (++at_;; ++at_) {
+        if (atEnd()) return brokenQuote(startLine, "broken quote: the quoted field never ends");
+        const char c = text_[at_];
+        if (c == '"') {
+            if (at_ + 1 >= text_.size() || text_[at_ + 1] != '"') break;
             ++at_;
-        if (!atEnd()) skipLineEnd();
-        return false;
+        } else if (c == '\r' || (c == '\n' && previous != '\r')) {
+            ++line_; // CR LF is one line end
+        }
+        text_[kept++] = previous = c;
     }
+    ++at_; // the closing quote
+    cell = std::string_view(text_.data() + start, kept - start);
+    if (atEnd() || text_[at_] == separator_ || atLineEnd()) return true;
+    return brokenQuote(line_, "broken quote: text after the closing quote");
+}
 
-    std::string_view text_;
-    char separator_;
-    std::size_t at_ = 0;
-    int line_ = 1;
-    CsvTable table_;
-};
-
-} // namespace
+// Records the fault and skips the rest of the physical line, or of the text.
+bool CsvReader::brokenQuote(int line, const char* reason) {
+    faults_.add(line, reason);
+    while (!atEnd() && !atLineEnd())
+        ++at_;
+    if (!atEnd()) skipLineEnd();
+    broken_ = true;
+    left_ = Left::Nothing;
+    return false;
+}
 
 char detectCsvSeparator(std::string_view text) {
     bool quoted = false, semicolon = false;
@@ -101,8 +89,4 @@ char detectCsvSeparator(std::string_view text) {
         semicolon = semicolon || c == ';';
     }
     return semicolon ? ';' : ',';
-}
-
-CsvTable parseCsv(std::string_view text, char separator) {
-    return CsvParser(text, separator).parse();
 }

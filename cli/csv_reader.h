@@ -1,30 +1,81 @@
 #pragma once
 // Reading CSV as spreadsheet programs write it: fields separated by one character,
-// quoted fields with doubled quotes inside (and line breaks, too), rows ending in
-// CR LF or LF. Every row and every fault carries its physical line number, the first
-// line being 1, so a message can point at the line in an editor.
+// quoted fields with doubled quotes inside (and line ends, too); a line ends in CR LF,
+// LF or a lone CR (older spreadsheet programs write CR alone). Every row and every
+// fault carries its physical line number, the first line being 1, so a message can
+// point at the line in an editor.
+//
+// The reader keeps nothing per row or per cell: it hands out one cell at a time, a
+// view into the text itself, so any file is read within its own size. Where a quoted
+// cell holds doubled quotes it rewrites the text in place (a cell only gets shorter).
+#include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-struct CsvRow {
-    int line = 0; // where the row starts
-    std::vector<std::string> cells;
-};
-
 struct CsvFault {
-    int line = 0;
+    int line = 0; // 0: the file as a whole
     std::string reason;
 };
 
-struct CsvTable {
-    std::vector<CsvRow> rows;     // rows with a broken quote left out
-    std::vector<CsvFault> faults; // one per broken quote
+// The faults of one input in line order: the first few kept to be shown, the rest
+// only counted, so that no input can fill the memory or the screen with them.
+class CsvFaults {
+  public:
+    static constexpr std::size_t Shown = 20;
+
+    void add(int line, std::string reason) {
+        if (shown_.size() < Shown)
+            shown_.push_back({line, std::move(reason)});
+        else
+            ++more_;
+    }
+    bool any() const { return !shown_.empty(); }
+    // A reason that is costly to work out need not be, once no more are shown.
+    bool full() const { return shown_.size() >= Shown; }
+    const std::vector<CsvFault>& shown() const { return shown_; }
+    std::size_t more() const { return more_; } // beyond those shown
+
+  private:
+    std::vector<CsvFault> shown_;
+    std::size_t more_ = 0;
+};
+
+class CsvReader {
+  public:
+    // `text` without a byte-order mark; it must outlive the cells handed out.
+    CsvReader(std::span<char> text, char separator, CsvFaults& faults)
+        : text_(text), separator_(separator), faults_(faults) {}
+
+    // Moves to the next row, past what is left of the current one; false at the end.
+    bool nextRow();
+    // The physical line the current row starts on.
+    int line() const { return rowLine_; }
+    // The current row's next cell; false after its last one, or at a broken quote,
+    // which drops the rest of the row: its fault is recorded and broken() is true.
+    bool nextCell(std::string_view& cell);
+    bool broken() const { return broken_; }
+
+  private:
+    enum class Left { Nothing, Cells, OneEmptyCell };
+    bool atEnd() const { return at_ >= text_.size(); }
+    bool atLineEnd() const { return text_[at_] == '\n' || text_[at_] == '\r'; }
+    void skipLineEnd();
+    bool plainCell(std::string_view& cell);
+    bool quotedCell(std::string_view& cell);
+    bool brokenQuote(int line, const char* reason);
+
+    std::span<char> text_;
+    char separator_;
+    CsvFaults& faults_;
+    std::size_t at_ = 0;
+    int line_ = 1;
+    int rowLine_ = 0;
+    Left left_ = Left::Nothing;
+    bool broken_ = false;
 };
 
 // The separator a header line uses: a semicolon when it holds one outside quotes and
 // no comma, else a comma.
 char detectCsvSeparator(std::string_view text);
-
-// `text` without a byte-order mark.
-CsvTable parseCsv(std::string_view text, char separator);

@@ -43,8 +43,10 @@ int exportCsv(const Arguments& args, CliOutput& io) {
     const std::string separator = args.has("--separator") ? args.value("--separator") : ",";
     if (separator != "," && separator != ";")
         return usageError(io, "export-csv", "--separator takes ',' or ';'");
+    const std::string& deckPath = args.positional[0];
+    if (args.has("-o") && outputIsInput(args.value("-o"), deckPath, io)) return ExitFailure;
     const auto decks = std::make_unique<DeckSet>();
-    if (!loadDeckArgument(args.positional[0], *decks, io)) return ExitFailure;
+    if (!loadDeckArgument(deckPath, *decks, io)) return ExitFailure;
     return writeOutput(args, buildCardCsv(*decks, separator[0], !args.has("--no-bom")), "export",
                        io);
 }
@@ -59,8 +61,8 @@ const CliCommand ExportCsvCommand{
     "Writes one row per card in catalogue order, after a header row:\n"
     "  id,name,set,type,rarity,rarity_code,alignment,artist,deck1,deck2,deck3,deck4,deck5\n"
     "UTF-8 with a byte-order mark, rows ending in CR LF.\n\n"
-    "  -o OUT.csv        write to OUT.csv (safely: all or nothing) instead of standard output\n"
-    "                    (- for standard output)\n"
+    "  -o OUT.csv        write to OUT.csv (safely: all or nothing; never DECKFILE itself)\n"
+    "                    instead of standard output; - for standard output\n"
     "  --separator ';'   separate the fields with ';' instead of ','\n"
     "  --no-bom          leave out the byte-order mark\n",
     Options,

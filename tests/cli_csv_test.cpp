@@ -20,7 +20,7 @@ TEST(CliExportImport, RoundTripGivesTheDeckFileBackByteForByte) {
         exportArgs.insert(exportArgs.end(), variant.begin(), variant.end());
         ASSERT_EQ(cli(exportArgs).status, 0);
         const clitest::Run imported =
-            cli({"import-csv", folder.file("out.csv"), "-o", folder.file("back.tvn")});
+            cli({"import-csv", folder.file("out.csv"), "-o", folder.file("back.tvn"), "--replace"});
         ASSERT_EQ(imported.status, 0) << imported.err;
         EXPECT_EQ(readBytes(folder.file("back.tvn")), readBytes(decks));
     }
@@ -29,7 +29,9 @@ TEST(CliExportImport, RoundTripGivesTheDeckFileBackByteForByte) {
 TEST(CliExport, RowsAreTrimmedUtf8QuotedOnlyWhereNeededAndEndInCrLf) {
     testfiles::TempFolder folder;
     const std::string decks = clitest::writeDecks(folder, "decks.tvn", DeckSet{});
-    const std::string csv = cli({"export-csv", decks}).out;
+    const clitest::Run exported = cli({"export-csv", decks});
+    EXPECT_EQ(exported.status, 0);
+    const std::string& csv = exported.out;
     EXPECT_TRUE(csv.starts_with("\xEF\xBB\xBFid,name,set,type,rarity,rarity_code,alignment,"
                                 "artist,deck1,deck2,deck3,deck4,deck5\r\n"));
     EXPECT_NE(csv.find("\r\nEK176,\"Ashes, Ashes\",Emberkin,Hazard Event,Fixed,F1,Minion,"
@@ -96,7 +98,7 @@ TEST(CliImport, EveryKindOfErrorIsListedByLineAndNothingIsWritten) {
                     "EK1\"76,1,1\r\n"
                     "HM270,\"3\r\n"
                     "\r\n");
-    clitest::Run run = cli({"import-csv", csv, "-o", out});
+    clitest::Run run = cli({"import-csv", csv, "-o", out, "--replace"});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, csv + ":4: unknown card id \"ZZ999\"\n" + csv +
                            ":5: card GW158 again, first on line 2\n" + csv +
@@ -109,21 +111,136 @@ TEST(CliImport, EveryKindOfErrorIsListedByLineAndNothingIsWritten) {
                            ":9: broken quote: the quoted field never ends\n");
     EXPECT_EQ(readBytes(out), "old bytes");
 
+    // Whatever a file holds, a message shows a short, harmless excerpt of it.
+    writeBytes(csv, "id,deck1\nGW158,\"\x1b]0;pwned\x07\x1b[2J\xc2\x9b\xff\"\n" +
+                        std::string(39, 'a') + "\xc3\xa9\xc3\xa9,1\n");
+    run = cli({"import-csv", csv, "-o", out, "--replace"});
+    EXPECT_EQ(run.err, csv +
+                           ":2: deck 1: count \"\\x1b]0;pwned\\x07\\x1b[2J\\u009b\\xff\" is not a "
+                           "whole number in 0..255\n" +
+                           csv + ":3: unknown card id \"" + std::string(39, 'a') +
+                           "\xc3\xa9\xe2\x80\xa6\"\n");
+
     writeBytes(csv, "name,deck1\r\nx,1\r\n");
-    run = cli({"import-csv", csv, "-o", out});
+    run = cli({"import-csv", csv, "-o", out, "--replace"});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, csv + ":1: no id column\n");
 
-    std::string many = "id,deck1\n";
-    for (int i = 0; i < 23; ++i)
-        many += "QQ000,1\n";
-    writeBytes(csv, many);
-    run = cli({"import-csv", csv, "-o", out});
-    EXPECT_TRUE(
-        run.err.ends_with(csv + ":21: unknown card id \"QQ000\"\n" + csv + ": 3 more errors\n"))
-        << run.err;
+    // Twenty faults are all shown; past that, only their number.
+    for (const int count : {20, 23}) {
+        std::string many = "id,deck1\n";
+        for (int i = 0; i < count; ++i)
+            many += "QQ000,1\n";
+        writeBytes(csv, many);
+        run = cli({"import-csv", csv, "-o", out, "--replace"});
+        const std::string last = csv + ":21: unknown card id \"QQ000\"\n";
+        EXPECT_TRUE(run.err.ends_with(count == 20 ? last : last + csv + ": 3 more errors\n"))
+            << run.err;
+    }
     EXPECT_EQ(readBytes(out), "old bytes");
     EXPECT_EQ(folder.names().size(), 2u); // no temporary file left either
+}
+
+TEST(CliImport, LinesEndInCrLfLfOrCrAndRowsMustReachTheLastCountColumn) {
+    testfiles::TempFolder folder;
+    const std::string csv = folder.file("in.csv");
+    const std::string out = folder.file("out.tvn");
+    const CardIdIndex index;
+    // "CSV (Macintosh)": CR alone; then LF, CR LF and a CR inside quotes, a row of empty
+    // cells and an empty count.
+    writeBytes(csv, "id,deck1,deck2\rGW158,1,2\nEK176,\"3\r\",4\r\n,,\rHM270,,5\r");
+    clitest::Run run = cli({"import-csv", csv, "-o", out});
+    ASSERT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, csv + ":3: deck 1: count \"3\\x0d\" is not a whole number in 0..255\n");
+    writeBytes(csv, "id,deck1,deck2\rGW158,1,2\nEK176,3,4\r\n,,\rHM270,,5\r");
+    run = cli({"import-csv", csv, "-o", out});
+    ASSERT_EQ(run.status, 0) << run.err;
+    DeckSet expected{};
+    expected.decks[0].counts[0] = 1;
+    expected.decks[1].counts[0] = 2;
+    expected.decks[0].counts[index.find("EK176")] = 3;
+    expected.decks[1].counts[index.find("EK176")] = 4;
+    expected.decks[1].counts[index.find("HM270")] = 5;
+    EXPECT_EQ(readBytes(out), encodeDeckFile(expected));
+
+    const std::string header = "id,name,set,type,rarity,rarity_code,alignment,artist,deck1,deck2,"
+                               "deck3,deck4,deck5\r\n";
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {header + "GW158,a,b,c\r\n", ":2: 4 cells, the header has 13\n"},
+        {header + "GW158,a,b,c,d,e,f,g,1,2,3,4\r\nEK176\r\n",
+         ":2: 12 cells, the header has 13\n" + csv + ":3: 1 cell, the header has 13\n"},
+        {header + ",,,\r\n\r\n", ": no card rows\n"},
+        {"id,deck1", ": no card rows\n"},
+        {"\"id,deck1\r\nGW158\",1\r\n", ":1: no card rows\n"},
+        {"", ":1: no header line\n"}};
+    for (const auto& [text, message] : refused) {
+        writeBytes(csv, text);
+        run = cli({"import-csv", csv, "-o", out, "--replace"});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, csv + message);
+    }
+    EXPECT_EQ(readBytes(out), encodeDeckFile(expected));
+}
+
+TEST(CliImport, AnExistingDeckFileIsChangedOnlyWithOntoOrReplace) {
+    testfiles::TempFolder folder;
+    const DeckSet old = clitest::patternedDecks();
+    const std::string decks = clitest::writeDecks(folder, "decks.tvn", old);
+    const std::string wants = folder.file("wants.csv");
+    writeBytes(wants, "id,count\nGW158,7\n");
+    const std::vector<std::string> args = {"import-csv", wants, "-o", decks, "--deck", "3"};
+    clitest::Run run = cli(args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, decks + " exists: add --onto " + decks + " to change only the counts in " +
+                           wants + ", or --replace to replace all five decks.\n");
+    EXPECT_EQ(readBytes(decks), encodeDeckFile(old));
+
+    const auto importWith = [&](std::vector<std::string> options) {
+        std::vector<std::string> all = args;
+        all.insert(all.end(), options.begin(), options.end());
+        const clitest::Run done = cli(all);
+        EXPECT_EQ(done.status, 0) << done.err;
+        return readBytes(decks);
+    };
+    DeckSet onto = old;
+    onto.decks[2].counts[0] = 7;
+    EXPECT_EQ(importWith({"--onto", decks}), encodeDeckFile(onto));
+    DeckSet replaced = old;
+    replaced.decks[2] = StoreDeck{};
+    replaced.decks[2].counts[0] = 7;
+    EXPECT_EQ(importWith({"--onto", decks, "--replace"}), encodeDeckFile(replaced));
+    DeckSet fresh{};
+    fresh.decks[2].counts[0] = 7;
+    EXPECT_EQ(importWith({"--replace"}), encodeDeckFile(fresh));
+
+    run = cli({"import-csv", wants, "-o", folder.file("new.tvn"), "--onto",
+               folder.file("missing.tvn"), "--deck", "3"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "Could not load " + folder.file("missing.tvn") + ": file not found.\n");
+    EXPECT_EQ(folder.names().size(), 2u);
+}
+
+TEST(CliCommands, NeverWriteOverTheFileTheyRead) {
+    testfiles::TempFolder folder;
+    const std::string decks = clitest::writeDecks(folder, "decks.tvn", clitest::patternedDecks());
+    const std::string csv = folder.file("decks.csv");
+    ASSERT_EQ(cli({"export-csv", decks, "-o", csv}).status, 0);
+    std::filesystem::create_hard_link(decks, folder.file("link.tvn"));
+    const std::string exported = readBytes(csv);
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"export-csv", decks, "-o", decks},
+                                               {"export-csv", decks, "-o", folder.file("link.tvn")},
+                                               {"import-csv", csv, "-o", csv, "--replace"},
+                                               {"import-csv", csv, "-o", csv, "--onto", decks}}) {
+        const clitest::Run run = cli(args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, "Could not write " + args[3] + ": it is the file being read.\n");
+    }
+    EXPECT_EQ(readBytes(decks), encodeDeckFile(clitest::patternedDecks()));
+    EXPECT_EQ(readBytes(csv), exported);
+    // Changing a deck file in place is said so by name.
+    EXPECT_EQ(cli({"import-csv", csv, "-o", decks, "--onto", decks}).status, 0);
+    EXPECT_EQ(readBytes(decks), encodeDeckFile(clitest::patternedDecks()));
 }
 
 } // namespace

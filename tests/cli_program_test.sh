@@ -40,6 +40,23 @@ check "stats" grep -qa '^Deck 1: 4 copies, 2 distinct cards, 0 % complete' stats
 "$@" stats "fehlt-ö.tvn" 2>err.txt
 check "a missing file exits 2" test $? = 2
 check "the message names the file" grep -qa '^Could not load fehlt-ö.tvn: file not found.' err.txt
+# The output is never an input however it is spelt (Windows drops trailing dots and
+# spaces and ignores case), and an existing deck file changes only when named so.
+cp "décks.tvn" before.tvn
+names=("décks.tvn")
+case "${!#}" in *.exe) names+=("décks.tvn." "décks.tvn  " "Décks.TVN") ;; esac
+for name in "${names[@]}"; do
+  "$@" export-csv "décks.tvn" -o "$name" 2>err.txt
+  check "export-csv -o '$name' exits 2" test $? = 2
+  check "export-csv -o '$name' says why" grep -qaF "Could not write $name: it is the file being read." err.txt
+done
+"$@" import-csv "kärtchen.csv" -o "décks.tvn" 2>err.txt
+check "import-csv onto an existing file without --onto exits 2" test $? = 2
+check "the refusal names both ways" \
+  grep -qaF "décks.tvn exists: add --onto décks.tvn to change only the counts in kärtchen.csv, or --replace to replace all five decks." err.txt
+check "the refused files are unchanged" cmp -s "décks.tvn" before.tvn
+"$@" import-csv "ändern.csv" -o "décks.tvn" --onto "décks.tvn" --deck 2
+check "--onto the output changes it in place" cmp -s "décks.tvn" "ändern.tvn"
 printf '3 Amber Horn (Grimward)\r\n2 aleons oath\r\n' >"liste ü.txt"
 "$@" import-list "liste ü.txt" -o "listé.tvn" --deck 2 >summary.txt
 check "import-list says what it changed" \

@@ -58,7 +58,7 @@ BENCHMARK_CAPTURE(
 BENCHMARK_CAPTURE(
     BM_Cli, import_csv,
     [](const FullDecks& f) {
-        return Args{"import-csv", f.csv, "-o", f.folder.file("out.tvn")};
+        return Args{"import-csv", f.csv, "-o", f.folder.file("out.tvn"), "--replace"};
     },
     0)
     ->Unit(benchmark::kMillisecond);

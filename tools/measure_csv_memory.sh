@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Peak memory of `cardhold-cli import-csv` on the largest CSV files it admits (64 MiB)
+# and on 16 MiB ones: newlines only, commas only, one long line, one fault a row, one
+# cell a byte pair. Prints one line per file: its name, the exit status and the peak
+# resident size in kB, as /usr/bin/time -v gives it for the process.
+#   bash tools/measure_csv_memory.sh build/linux/cli/cardhold-cli
+#   bash tools/measure_csv_memory.sh build/i686/shell/win32/cardhold-cli.exe   # under Wine
+# Under Wine the wineserver is a process of its own, never counted with the program
+# (it detaches); its size is printed at the end.
+set -u
+program=$(realpath "$1")
+scripts=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../scripts")
+[ -x /usr/bin/time ] || { echo "needs /usr/bin/time (bash scripts/setup.sh)" >&2; exit 2; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 2
+run=("$program")
+case "$program" in
+*.exe)
+  . "$scripts/wine-env.sh"
+  run=("$CARDHOLD_WINE" "$program")
+  ;;
+esac
+python3 - <<'PY'
+for mib in (16, 64):
+    size = mib << 20
+    for name, unit in (("newlines", b"\n"), ("commas", b","), ("line", b"a"), ("cells", b"x,")):
+        open(f"{name}{mib}.csv", "wb").write(unit * (size // len(unit)))
+    header, row = b"id,deck1\n", b"QQ000,1\n"
+    open(f"faults{mib}.csv", "wb").write(header + row * ((size - len(header)) // len(row)))
+PY
+/usr/bin/time -v "${run[@]}" --version 2>time.txt >/dev/null
+echo "start-up only: $(awk '/Maximum resident/ {print $NF}' time.txt) kB"
+for mib in 16 64; do
+  for name in newlines commas line faults cells; do
+    file=$name$mib.csv
+    /usr/bin/time -v "${run[@]}" import-csv "$file" -o out.tvn 2>time.txt >/dev/null
+    status=$?
+    echo "$file ($(stat -c %s "$file") bytes): status $status," \
+      "peak $(awk '/Maximum resident/ {print $NF}' time.txt) kB"
+  done
+done
+# The prefix's wineserver outlives its last program by a few seconds.
+for pid in $(pgrep wineserver); do
+  if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=${WINEPREFIX:-}"; then
+    echo "its wineserver ($(ps -o args= -p "$pid")): $(ps -o rss= -p "$pid") kB"
+  fi
+done
