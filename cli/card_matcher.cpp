@@ -4,6 +4,7 @@
 
 #include "catalogue/card_record.h"
 #include "catalogue/windows1252.h"
+#include "cli/input_excerpt.h"
 #include "cli/text_decoding.h"
 #include "ui/control_ids.h"
 #include "ui/dialog_layout.h"
@@ -13,7 +14,6 @@ namespace {
 constexpr char Unmatchable = '\x7F'; // no name holds it
 constexpr int NearestDistance = 2;
 constexpr std::size_t NearestShown = 3;
-constexpr std::size_t QuotedLength = 40;
 
 std::string_view trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
@@ -64,6 +64,13 @@ std::string cardWithSet(int card) {
     return fieldText(record.cardId) + " (" + fieldText(SetNames[record.set]) + ")";
 }
 
+// The user's text in a message, short and safe.
+std::string quotedText(std::string_view text) {
+    std::string quoted(1, '"');
+    quoted += inputExcerpt(text);
+    return quoted += '"';
+}
+
 std::string cardName(int card) {
     std::string quoted(1, '"');
     quoted += fieldText(CardCatalogue[card].name);
@@ -99,28 +106,6 @@ std::string foldTypedName(std::string_view utf8) {
         bytes += one;
     }
     return foldName(bytes);
-}
-
-std::string quotedText(std::string_view text) {
-    std::string quoted = "\"";
-    std::size_t shown = 0, at = 0;
-    for (; at < text.size() && shown < QuotedLength; ++shown) {
-        const std::size_t start = at;
-        const long codePoint = nextCodePoint(text, at);
-        if (codePoint < 0 || codePoint < 0x20 || (codePoint >= 0x7F && codePoint < 0xA0)) {
-            static const char Hex[] = "0123456789abcdef";
-            for (std::size_t i = start; i < at; ++i) {
-                const auto byte = static_cast<unsigned char>(text[i]);
-                quoted += "\\x";
-                quoted += Hex[byte >> 4];
-                quoted += Hex[byte & 15];
-            }
-        } else {
-            quoted += text.substr(start, at - start);
-        }
-    }
-    if (at < text.size()) quoted += "\xE2\x80\xA6"; // …
-    return quoted + "\"";
 }
 
 CardMatcher::CardMatcher() {

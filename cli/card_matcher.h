@@ -62,7 +62,3 @@ class CardMatcher {
 
 // Built once, on first use.
 const CardMatcher& cardMatcher();
-
-// A piece of the user's text for a message: in quotes, cut to about 40 characters,
-// control characters and bytes that are not UTF-8 escaped.
-std::string quotedText(std::string_view text);

@@ -5,6 +5,7 @@
 #include "cli/card_fields.h"
 #include "cli/text_decoding.h"
 #include "files/deck_file_reader.h"
+#include "files/file_identity.h"
 #include "files/safe_file.h"
 #include "store/deck_file.h"
 
@@ -13,57 +14,24 @@ const OptionRule ImportOptions[6] = {{"-o", true},     {"--onto", true},   {"--r
 
 namespace {
 
-bool fileExists(const std::string& path) {
-    const ReadResult read = readFileBytes(path, 0);
-    return read.ok || read.tooLarge;
-}
+// Far beyond any real collection (an export is about 0.2 MB); the readers need
+// little beyond the text itself.
+constexpr uint64_t ImportSizeLimit = 64u << 20;
 
 std::string cardId(int card) {
     return fieldText(CardCatalogue[card].cardId);
 }
 
-void reportFaults(const ImportTarget& target, std::vector<CsvFault>& faults, CliOutput& io) {
-    std::stable_sort(faults.begin(), faults.end(),
-                     [](const CsvFault& a, const CsvFault& b) { return a.line < b.line; });
-    for (std::size_t i = 0; i < faults.size() && i < FaultsShown; ++i)
-        io.err +=
-            target.input + ":" + std::to_string(faults[i].line) + ": " + faults[i].reason + "\n";
-    if (faults.size() > FaultsShown)
+void reportFaults(const ImportTarget& target, const CsvFaults& faults, CliOutput& io) {
+    for (const CsvFault& fault : faults.shown()) {
+        io.err += target.input;
+        if (fault.line > 0) io.err += ':' + std::to_string(fault.line);
+        io.err += ": " + fault.reason + "\n";
+    }
+    if (faults.more() > 0)
         io.err += target.input + ": " +
-                  counted(static_cast<long long>(faults.size() - FaultsShown), "more error",
-                          "more errors") +
+                  counted(static_cast<long long>(faults.more()), "more error", "more errors") +
                   "\n";
-}
-
-// Two rows for one card and deck: an error naming both lines, or with --sum one
-// count; then every count's range.
-void combineRows(const ImportTarget& target, ImportedRows& rows, bool oneDeck) {
-    std::vector<int> firstRow(static_cast<std::size_t>(DeckCount) * CardCount, -1);
-    std::vector<ImportedCount> combined;
-    for (const ImportedCount& row : rows.counts) {
-        int& first = firstRow[static_cast<std::size_t>(row.deck) * CardCount + row.card];
-        if (first < 0) {
-            first = static_cast<int>(combined.size());
-            combined.push_back(row);
-        } else if (target.sum) {
-            combined[first].count = std::min(combined[first].count + row.count, 1000000ul);
-        } else {
-            rows.faults.push_back({row.line, "card " + cardId(row.card) + " again, first on line " +
-                                                 std::to_string(combined[first].line) +
-                                                 " (--sum adds such rows together)"});
-        }
-    }
-    rows.counts.clear();
-    for (const ImportedCount& row : combined) {
-        if (row.count <= static_cast<unsigned long>(MaxCount)) {
-            rows.counts.push_back(row);
-            continue;
-        }
-        rows.faults.push_back(
-            {row.line, "card " + cardId(row.card) +
-                           (oneDeck ? "" : ", deck " + std::to_string(row.deck + 1)) + ": count " +
-                           std::to_string(row.count) + "; counts are 0 to 255"});
-    }
 }
 
 std::string summary(const DeckSet& before, const DeckSet& after) {
@@ -74,7 +42,8 @@ std::string summary(const DeckSet& before, const DeckSet& after) {
             const long long from = before.decks[deck].counts[card];
             const long long to = after.decks[deck].counts[card];
             changed += from != to;
-            (to > from ? added : removed) += to > from ? to - from : from - to;
+            if (to > from) added += to - from;
+            if (to < from) removed += from - to;
         }
         if (changed == 0) continue;
         lines += "deck " + std::to_string(deck + 1) + ": " +
@@ -99,26 +68,40 @@ bool prepareImport(const Arguments& args, std::string_view command, ImportTarget
         target.output = args.value("-o");
     else if (!target.check)
         return usageError(io, command, "-o DECKFILE is needed"), false;
-    target.start = std::make_unique<DeckSet>();
+    const bool toFile = !target.output.empty() && target.output != "-";
+    if (toFile && outputIsInput(target.output, target.input, io)) return false;
+    target.decks = std::make_unique<DeckSet>();
     target.baseline = std::make_unique<DeckSet>();
+    target.firstLine.assign(CardCount, 0);
     if (args.has("--onto")) {
-        if (!loadDeckArgument(args.value("--onto"), *target.start, io)) return false;
-        *target.baseline = *target.start;
-    } else if (!target.output.empty() && target.output != "-" && fileExists(target.output)) {
+        if (!loadDeckArgument(args.value("--onto"), *target.decks, io)) return false;
+        *target.baseline = *target.decks;
+    } else if (toFile && fileIdentity(target.output).regularFile) {
+        // Writing over an existing deck file is a choice the user makes by name.
         if (!target.replace) {
             failure(io, target.output + " exists: add --onto " + target.output +
                             " to change only the counts in " + target.input +
                             ", or --replace to replace all five decks.");
             return false;
         }
-        std::string ignored;
-        if (!readDeckFile(target.output, *target.baseline, ignored)) *target.baseline = {};
+        std::string unreadable; // then every count it held is shown as changed
+        if (!readDeckFile(target.output, *target.baseline, unreadable)) *target.baseline = {};
     }
     return true;
 }
 
 bool readImportText(const ImportTarget& target, std::string& text, CliOutput& io) {
     ReadResult file = readFileBytes(target.input, ImportSizeLimit);
+    if (file.ok && file.bytes.size() == DeckFileSize) {
+        const auto decks = std::make_unique<DeckSet>();
+        if (decodeDeckFile(file.bytes, *decks)) {
+            const bool csv = target.command == "import-csv";
+            failure(io, target.input + " is a deck file, not " +
+                            (csv ? "a CSV: export-csv" : "a card list: export-list") +
+                            " reads deck files.");
+            return false;
+        }
+    }
     TextEncoding encoding;
     std::string reason = file.reason;
     if (!file.ok || !decodeText(std::move(file.bytes), text, encoding, reason)) {
@@ -128,18 +111,40 @@ bool readImportText(const ImportTarget& target, std::string& text, CliOutput& io
     return true;
 }
 
-int finishImport(ImportTarget& target, ImportedRows& rows, CliOutput& io) {
-    const bool oneDeck = std::count(rows.decks, rows.decks + DeckCount, true) == 1;
-    combineRows(target, rows, oneDeck);
-    DeckSet& decks = *target.start;
-    if (target.replace)
-        for (int deck = 0; deck < DeckCount; ++deck)
-            if (rows.decks[deck]) decks.decks[deck] = {};
-    for (const ImportedCount& row : rows.counts)
-        decks.decks[row.deck].counts[row.card] = static_cast<int32_t>(row.count);
+void importDeck(ImportTarget& target, int deck) {
+    target.read[deck] = true;
+    if (target.replace) target.decks->decks[deck] = StoreDeck{};
+}
 
-    if (!rows.faults.empty()) {
-        reportFaults(target, rows.faults, io);
+void importRow(ImportTarget& target, int line, int card, const long (&counts)[DeckCount],
+               CsvFaults& faults) {
+    int& first = target.firstLine[card];
+    if (first > 0 && !target.sum) {
+        faults.add(line, "card " + cardId(card) + " again, first on line " + std::to_string(first) +
+                             " (--sum adds such rows together)");
+        return;
+    }
+    const bool adding = first > 0;
+    if (!adding) first = line;
+    for (int deck = 0; deck < DeckCount; ++deck) {
+        if (counts[deck] < 0) continue;
+        int32_t& held = target.decks->decks[deck].counts[card];
+        const long total = adding ? held + counts[deck] : counts[deck];
+        if (total <= MaxCount) {
+            held = static_cast<int32_t>(total);
+            continue;
+        }
+        faults.add(line, "card " + cardId(card) +
+                             (target.deckColumns ? ", deck " + std::to_string(deck + 1) : "") +
+                             ": count " + std::to_string(total) +
+                             (adding ? " with the lines before" : "") + "; counts are 0 to 255");
+    }
+}
+
+int finishImport(ImportTarget& target, const CsvFaults& faults, CliOutput& io) {
+    const DeckSet& decks = *target.decks;
+    if (faults.any()) {
+        reportFaults(target, faults, io);
         if (target.check) io.out += summary(*target.baseline, decks);
         return ExitFailure;
     }

@@ -1,10 +1,10 @@
 #pragma once
-// What every import command shares once its reader has matched rows to cards: the
-// decks it starts from (--onto, --replace), two rows for one card (an error, or
-// added together with --sum), the range of counts, the dry run (--check), the
-// summary of what changes, and writing the deck file.
+// What every import command shares once its reader has matched a row to a card: the
+// decks it starts from (--onto, --replace), two rows for one card (an error naming
+// both lines, or with --sum one count), the range of counts, the dry run (--check),
+// the summary of what changes, and writing the deck file. The rows' counts land as
+// they are read, so an import keeps nothing per row.
 #include <memory>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -12,48 +12,39 @@
 #include "cli/csv_reader.h"
 #include "store/deck_set.h"
 
-// The options every import command takes (with --deck, which each reads its own way).
+// The options every import command takes (--deck each reads its own way).
 extern const OptionRule ImportOptions[6];
-
-// The inputs' size limit: far beyond any real collection (an export is about
-// 0.2 MB), and small enough to hold in memory.
-constexpr uint64_t ImportSizeLimit = 64u << 20;
-
-// Faults past this many are counted, not listed; a reader works out nearest names
-// only for the faults that will be listed.
-constexpr std::size_t FaultsShown = 20;
-
-struct ImportedCount {
-    int line;
-    int card;
-    int deck;            // 0..4
-    unsigned long count; // as read: the range is checked with the sums
-};
-
-struct ImportedRows {
-    std::vector<ImportedCount> counts;
-    std::vector<CsvFault> faults;
-    bool decks[DeckCount] = {}; // the decks the input speaks for
-};
 
 struct ImportTarget {
     std::string command; // "import-csv"
     std::string input;   // the input's path, for messages
-    std::string output;  // "" with --check and no -o
+    std::string output;  // "" with --check and no -o; "-" for standard output
     bool check = false, sum = false, replace = false;
-    std::unique_ptr<DeckSet> start;    // --onto's counts, else all 0
+    std::unique_ptr<DeckSet> decks;    // --onto's counts, else 0; the rows land here
     std::unique_ptr<DeckSet> baseline; // what the summary compares against
+    std::vector<int> firstLine;        // per card: the row that named it, or 0
+    bool read[DeckCount] = {};         // the decks the input speaks for
+    bool deckColumns = false;          // messages name the deck: the input has deckN columns
 };
 
-// Checks the options and reads --onto; false (the message written) when the import
-// cannot go on.
+// Checks the options, refuses an output that is the input or an existing file not
+// named by --onto or --replace, and reads --onto; false (the message written) when
+// the import cannot go on.
 bool prepareImport(const Arguments& args, std::string_view command, ImportTarget& target,
                    CliOutput& io);
 
-// Reads the input as text (UTF-8, UTF-16 or Windows-1252); false, the message
-// written, when it cannot be read.
+// The input as UTF-8 text (from UTF-8, UTF-16 or Windows-1252); false, the message
+// written, when it cannot be read or is a deck file.
 bool readImportText(const ImportTarget& target, std::string& text, CliOutput& io);
 
-// Applies the rows, reports the faults and the summary, and writes the deck file
-// unless there is a fault or --check; the exit status.
-int finishImport(ImportTarget& target, ImportedRows& rows, CliOutput& io);
+// The input speaks for `deck`: with --replace it starts from 0 for every card.
+void importDeck(ImportTarget& target, int deck);
+
+// One row's counts of a card, per deck (-1 for a deck it does not fill), checked
+// against 0..255 and the rows before.
+void importRow(ImportTarget& target, int line, int card, const long (&counts)[DeckCount],
+               CsvFaults& faults);
+
+// Reports the faults, or the summary and (unless --check) writes the deck file; the
+// exit status.
+int finishImport(ImportTarget& target, const CsvFaults& faults, CliOutput& io);

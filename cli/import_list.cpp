@@ -22,18 +22,18 @@ int importList(const Arguments& args, CliOutput& io) {
     std::string text;
     if (!prepareImport(args, "import-list", target, io) || !readImportText(target, text, io))
         return ExitFailure;
-    ImportedRows rows;
-    rows.decks[deck] = true;
+    importDeck(target, deck);
+    CsvFaults faults;
     forEachLine(text, [&](int line, std::string_view content) {
         const CardListEntry entry = parseCardListLine(content);
         if (entry.ignored) return;
-        const CardMatch match = matchCardListEntry(entry, rows.faults.size() < FaultsShown);
-        if (match.card < 0)
-            rows.faults.push_back({line, match.fault});
-        else
-            rows.counts.push_back({line, match.card, deck, entry.count});
+        const CardMatch match = matchCardListEntry(entry, !faults.full());
+        if (match.card < 0) return faults.add(line, match.fault);
+        long counts[DeckCount] = {-1, -1, -1, -1, -1};
+        counts[deck] = static_cast<long>(entry.count);
+        importRow(target, line, match.card, counts, faults);
     });
-    return finishImport(target, rows, io);
+    return finishImport(target, faults, io);
 }
 
 } // namespace
