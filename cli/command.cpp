@@ -1,5 +1,6 @@
 #include "cli/command.h"
 
+#include "cli/text_decoding.h"
 #include "files/deck_file_reader.h"
 #include "files/file_identity.h"
 #include "files/safe_file.h"
@@ -11,6 +12,11 @@ int usageHint(CliOutput& io, std::string_view command) {
     io.err += command;
     io.err += " --help' for its usage.\n";
     return ExitFailure;
+}
+
+std::string_view trimmedSpace(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
 }
 
 // The placeholder of -o in the command's usage line: "OUT.csv", "DECKFILE".
@@ -61,9 +67,29 @@ bool outputIsInput(const std::string& output, const std::string& input, CliOutpu
     return true;
 }
 
+namespace {
+
+// For a file of the wrong size that is text: which import reads it.
+std::string textFileHint(const std::string& path) {
+    constexpr uint64_t TextPeek = 1u << 20;
+    ReadResult file = readFileBytes(path, TextPeek);
+    std::string text, ignored;
+    TextEncoding encoding;
+    if (!file.ok || !decodeText(std::move(file.bytes), text, encoding, ignored) ||
+        text.find('\0') != std::string::npos || trimmedSpace(text).empty())
+        return "";
+    const std::string_view header = std::string_view(text).substr(0, text.find_first_of("\r\n"));
+    if (header.find_first_of(",;\t") != std::string_view::npos)
+        return "; it looks like a CSV: import it with import-csv";
+    return "; it looks like a card list: import it with import-list";
+}
+
+} // namespace
+
 bool loadDeckArgument(const std::string& path, DeckSet& decks, CliOutput& io) {
     std::string reason;
     if (readDeckFile(path, decks, reason)) return true;
+    if (reason.starts_with("wrong size")) reason += textFileHint(path);
     failure(io, "Could not load " + path + ": " + reason + ".");
     return false;
 }
