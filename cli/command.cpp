@@ -1,5 +1,6 @@
 #include "cli/command.h"
 
+#include "cli/card_list_line.h"
 #include "cli/text_decoding.h"
 #include "files/deck_file_reader.h"
 #include "files/file_identity.h"
@@ -78,10 +79,13 @@ std::string textFileHint(const std::string& path) {
     if (!file.ok || !decodeText(std::move(file.bytes), text, encoding, ignored) ||
         text.find('\0') != std::string::npos || trimmedSpace(text).empty())
         return "";
-    const std::string_view header = std::string_view(text).substr(0, text.find_first_of("\r\n"));
+    const std::string_view start = trimmedSpace(text);
+    const std::string_view header = start.substr(0, start.find_first_of("\r\n"));
     if (header.find_first_of(",;\t") != std::string_view::npos)
         return "; it looks like a CSV: import it with import-csv";
-    return "; it looks like a card list: import it with import-list";
+    if (matchCardListEntry(parseCardListLine(header), false).card >= 0)
+        return "; it looks like a card list: import it with import-list";
+    return "";
 }
 
 } // namespace
