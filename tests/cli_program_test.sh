@@ -64,6 +64,14 @@ check "import-list says what it changed" \
 "$@" export-list "listé.tvn" --deck 2 -o "zurück ü.txt"
 check "export-list writes the list back, UTF-8 and CR LF" \
   cmp -s "zurück ü.txt" <(printf '2 Ale\xc3\xb3n'"'"'s Oath\r\n3 Amber Horn (Grimward)\r\n')
+printf 'Quantity,Name,Set\r\n3,Amber Horn,Grimward\r\n1,Aleón’s Oath,\r\n' >"sammlung ä.csv"
+"$@" import-csv "sammlung ä.csv" -o "neu ä.tvn" --deck 4 --check >check.txt
+check "--check writes nothing" test ! -e "neu ä.tvn"
+check "--check says what would change" grep -qa $'^deck 4: 2 cards changed, +4 copies\r\\?$' check.txt
+printf 'Count\tName\r\n2\tAelid\r\n' | iconv -f UTF-8 -t UTF-16 >"unicode ä.txt"
+"$@" import-csv "unicode ä.txt" -o "neu ä.tvn" --deck 1 >/dev/null
+"$@" export-list "neu ä.tvn" >list.txt
+check "a UTF-16 tab-separated file imports" grep -qa $'^2 Aelid\r\\?$' list.txt
 if [[ "$*" == *.exe ]]; then
   "$@" export-csv "décks.tvn" -o 'a?b.csv' 2>err.txt
   check "a name Windows refuses is an invalid file name" \
