@@ -47,7 +47,9 @@ std::string_view trimmed(std::string_view text) {
 }
 
 Column columnOf(std::string_view header) {
-    std::string name(trimmed(header));
+    header = trimmed(header);
+    if (header.size() > 16) return Column::Other; // longer than any name it knows
+    std::string name(header);
     for (char& c : name)
         c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c == '_' ? ' ' : c;
     if (name.size() == 5 && name.starts_with("deck") && name[4] >= '1' && name[4] <= '5')
