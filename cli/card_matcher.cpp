@@ -90,6 +90,15 @@ std::string ambiguous(std::span<const int> cards, const AmbiguityAdvice& advice)
 
 } // namespace
 
+std::string CardMatcher::unknownSet(std::string_view text) const {
+    text = trimmed(text);
+    std::string fault = text.empty() ? "no set given" : "no set " + quotedText(text);
+    for (int set = 0; set < SetCount; ++set)
+        fault += (set == 0 ? "; the sets are " : ", ") + fieldText(SetNames[set]) + " (" +
+                 codes_[set] + ")";
+    return fault;
+}
+
 std::string foldTypedName(std::string_view utf8) {
     utf8 = trimmed(utf8);
     std::string bytes;
@@ -142,7 +151,7 @@ CardMatch CardMatcher::byId(std::string_view id) const {
 
 CardMatch CardMatcher::bySetAndNumber(std::string_view setText, std::string_view number) const {
     const int set = findSet(setText);
-    if (set < 0) return {-1, "no set " + quotedText(trimmed(setText))};
+    if (set < 0) return {-1, unknownSet(setText)};
     number = trimmed(number);
     std::string_view digits = number;
     if (digits.size() > 2 && upperCase(digits.substr(0, 2)) == codes_[set]) digits.remove_prefix(2);
@@ -164,8 +173,7 @@ CardMatch CardMatcher::byName(std::string_view name, std::string_view setText,
     const std::string folded = foldTypedName(name);
     if (folded.empty()) return {-1, "no card name"};
     int set = -1;
-    if (!trimmed(setText).empty() && (set = findSet(setText)) < 0)
-        return {-1, "no set " + quotedText(trimmed(setText))};
+    if (!trimmed(setText).empty() && (set = findSet(setText)) < 0) return {-1, unknownSet(setText)};
     const auto found = names_.find(folded);
     if (found == names_.end()) {
         std::string fault = "no card " + quotedText(trimmed(name));

@@ -52,6 +52,7 @@ class CardMatcher {
 
   private:
     std::vector<int> nearestNames(const std::string& folded) const;
+    std::string unknownSet(std::string_view text) const;
 
     CardIdIndex ids_;
     std::string codes_[SetCount];

@@ -21,6 +21,9 @@ TEST(CardMatcher, FindsByIdSetAndNumberAndFoldedName) {
     EXPECT_EQ(matcher.bySetAndNumber("grimward", "gw158").card, 0);
     EXPECT_EQ(matcher.bySetAndNumber("Varnholm Hollowmere", "7").card, card("HM007"));
     EXPECT_EQ(matcher.bySetAndNumber("MV", "GW158").card, -1);
+    EXPECT_EQ(matcher.bySetAndNumber("Varnholm", "1").fault,
+              "no set \"Varnholm\"; the sets are Ashfall (AF), Emberkin (EK), Grimward (GW), "
+              "Hollowmere (HM), Stormreach (SR), Morvek (MV), Frostgate (FG)");
     for (const char* name :
          {"aleons oath", "ALE\xC3\x93N\xE2\x80\x99S OATH", " Aleo\xCC\x81n's Oath"})
         EXPECT_EQ(matcher.byName(name, "", Advice, true).card, card("SR004")) << name;
