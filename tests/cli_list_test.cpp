@@ -33,8 +33,13 @@ TEST(CliList, ExportThenImportGivesEveryDeckItsCountsBack) {
     EXPECT_NE(list.find(" SR157\r\n"), std::string::npos); // Fellkeep, twice in its set
     DeckSet one{};
     one.decks[0].counts[0] = one.decks[3].counts[0] = 1;
+#ifdef _WIN32
+    const char* const lineEnd = "\r\n";
+#else
+    const char* const lineEnd = "\n"; // a POSIX terminal's own line end
+#endif
     EXPECT_EQ(cli({"export-list", clitest::writeDecks(folder, "one.tvn", one)}).out,
-              "2 A Warm Barn (Grimward)\n");
+              std::string("2 A Warm Barn (Grimward)") + lineEnd);
 }
 
 TEST(CliList, FaultsAreListedByLineAndNothingIsWritten) {
