@@ -15,12 +15,6 @@ constexpr char Unmatchable = '\x7F'; // no name holds it
 constexpr int NearestDistance = 2;
 constexpr std::size_t NearestShown = 3;
 
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::string upperCase(std::string_view text) {
     std::string upper(text);
     for (char& c : upper)
@@ -90,8 +84,14 @@ std::string ambiguous(std::span<const int> cards, const AmbiguityAdvice& advice)
 
 } // namespace
 
+std::string_view trimmedText(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 std::string CardMatcher::unknownSet(std::string_view text) const {
-    text = trimmed(text);
+    text = trimmedText(text);
     std::string fault = text.empty() ? "no set given" : "no set " + quotedText(text);
     for (int set = 0; set < SetCount; ++set)
         fault += (set == 0 ? "; the sets are " : ", ") + fieldText(SetNames[set]) + " (" +
@@ -100,7 +100,7 @@ std::string CardMatcher::unknownSet(std::string_view text) const {
 }
 
 std::string foldTypedName(std::string_view utf8) {
-    utf8 = trimmed(utf8);
+    utf8 = trimmedText(utf8);
     std::string bytes;
     bytes.reserve(utf8.size());
     std::string one;
@@ -136,13 +136,13 @@ int CardMatcher::findSet(std::string_view text) const {
     const std::string folded = foldTypedName(text);
     for (int set = 0; set < SetCount; ++set)
         if (folded == foldedSets_[set][0] || folded == foldedSets_[set][1] ||
-            upperCase(trimmed(text)) == codes_[set])
+            upperCase(trimmedText(text)) == codes_[set])
             return set;
     return -1;
 }
 
 CardMatch CardMatcher::byId(std::string_view id) const {
-    id = trimmed(id);
+    id = trimmedText(id);
     if (id.empty()) return {-1, "no card id"};
     const int card = ids_.find(upperCase(id));
     if (card < 0) return {-1, "unknown card id " + quotedText(id)};
@@ -152,7 +152,7 @@ CardMatch CardMatcher::byId(std::string_view id) const {
 CardMatch CardMatcher::bySetAndNumber(std::string_view setText, std::string_view number) const {
     const int set = findSet(setText);
     if (set < 0) return {-1, unknownSet(setText)};
-    number = trimmed(number);
+    number = trimmedText(number);
     std::string_view digits = number;
     if (digits.size() > 2 && upperCase(digits.substr(0, 2)) == codes_[set]) digits.remove_prefix(2);
     while (digits.size() > 3 && digits.front() == '0')
@@ -173,10 +173,11 @@ CardMatch CardMatcher::byName(std::string_view name, std::string_view setText,
     const std::string folded = foldTypedName(name);
     if (folded.empty()) return {-1, "no card name"};
     int set = -1;
-    if (!trimmed(setText).empty() && (set = findSet(setText)) < 0) return {-1, unknownSet(setText)};
+    if (!trimmedText(setText).empty() && (set = findSet(setText)) < 0)
+        return {-1, unknownSet(setText)};
     const auto found = names_.find(folded);
     if (found == names_.end()) {
-        std::string fault = "no card " + quotedText(trimmed(name));
+        std::string fault = "no card " + quotedText(trimmedText(name));
         if (!explain) return {-1, fault};
         const std::vector<int> nearest = nearestNames(folded);
         for (std::size_t i = 0; i < nearest.size(); ++i)

@@ -27,6 +27,9 @@ struct CardMatch {
     std::string fault; // otherwise why not, ready to follow "FILE:LINE: "
 };
 
+// Without the spaces and tabs around it, as every cell and list entry is read.
+std::string_view trimmedText(std::string_view text);
+
 // A user's UTF-8 text folded as foldName folds the catalogue's Windows-1252 names:
 // surrounding spaces removed, combining accents dropped, characters outside the code
 // page kept as a byte no name holds.

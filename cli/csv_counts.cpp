@@ -40,14 +40,8 @@ constexpr const char* ColumnNames[ColumnCount] = {"id",    "set code", "number",
 
 constexpr AmbiguityAdvice CsvAdvice{"add a set or id column", "add an id column"};
 
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 Column columnOf(std::string_view header) {
-    header = trimmed(header);
+    header = trimmedText(header);
     if (header.size() > 16) return Column::Other; // longer than any name it knows
     std::string name(header);
     for (char& c : name)
@@ -148,7 +142,7 @@ bool readRow(CsvReader& table, const Columns& columns, Row& row) {
         if (row.cells == columns.set) row.set = cell;
         for (int deck = 0; deck < DeckCount; ++deck)
             if (row.cells == columns.deck[deck]) row.deck[deck] = cell;
-        row.blank = row.blank && trimmed(cell).empty();
+        row.blank = row.blank && trimmedText(cell).empty();
     }
     return !table.broken();
 }
@@ -156,7 +150,7 @@ bool readRow(CsvReader& table, const Columns& columns, Row& row) {
 // A whole number (an empty cell is 0), or -1; any number of digits reads, so that a
 // count too large can be named as such.
 long parseCount(std::string_view text) {
-    text = trimmed(text);
+    text = trimmedText(text);
     long count = 0;
     for (const char c : text) {
         if (c < '0' || c > '9') return -1;
