@@ -44,7 +44,9 @@ int fileCountError(CliOutput& io, const CliCommand& command, const Arguments& ar
     io.err += "cardhold-cli: ";
     io.err += command.name;
     io.err += " takes ";
-    io.err += command.takes.empty() ? std::to_string(command.fileCount) + " files" : command.takes;
+    io.err += command.takes.empty()
+                  ? counted(static_cast<long long>(command.fileCount), "file", "files")
+                  : std::string(command.takes);
     const std::string_view output = outputPlaceholder(command);
     if (args.positional.size() > command.fileCount) {
         if (!output.empty() && !args.has("-o"))
