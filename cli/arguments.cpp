@@ -13,7 +13,7 @@ bool parseArguments(std::span<const std::string> args, std::span<const OptionRul
             optionsEnded = true;
             continue;
         }
-        if (arg == "--help") {
+        if (arg == "--help" || arg == "-h") {
             parsed.help = true;
             continue;
         }

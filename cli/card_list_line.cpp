@@ -12,14 +12,6 @@ bool isSpace(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -35,7 +27,7 @@ bool takeCount(std::string_view& text, unsigned long& count) {
     if (at < text.size() && (text[at] == 'x' || text[at] == 'X')) ++at;
     if (at < text.size() && !isSpace(text[at])) return false;
     count = value;
-    text = trimmed(text.substr(at));
+    text = trimmedText(text.substr(at));
     return true;
 }
 
@@ -48,15 +40,15 @@ void takeSet(CardListEntry& entry) {
     if (start == std::string_view::npos) return;
     const std::string_view set = name.substr(start + 1, name.size() - start - 2);
     if (cardMatcher().findSet(set) < 0) return;
-    entry.set = trimmed(set);
-    entry.name = trimmed(name.substr(0, start));
+    entry.set = trimmedText(set);
+    entry.name = trimmedText(name.substr(0, start));
 }
 
 } // namespace
 
 CardListEntry parseCardListLine(std::string_view line) {
     CardListEntry entry;
-    line = trimmed(line);
+    line = trimmedText(line);
     if (line.empty() || line.starts_with('#') || line.starts_with("//")) {
         entry.ignored = true;
         return entry;

@@ -4,6 +4,7 @@
 
 #include "catalogue/card_record.h"
 #include "catalogue/windows1252.h"
+#include "cli/input_excerpt.h"
 #include "cli/text_decoding.h"
 #include "ui/control_ids.h"
 #include "ui/dialog_layout.h"
@@ -13,13 +14,6 @@ namespace {
 constexpr char Unmatchable = '\x7F'; // no name holds it
 constexpr int NearestDistance = 2;
 constexpr std::size_t NearestShown = 3;
-constexpr std::size_t QuotedLength = 40;
-
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 std::string upperCase(std::string_view text) {
     std::string upper(text);
@@ -64,6 +58,13 @@ std::string cardWithSet(int card) {
     return fieldText(record.cardId) + " (" + fieldText(SetNames[record.set]) + ")";
 }
 
+// The user's text in a message, short and safe.
+std::string quotedText(std::string_view text) {
+    std::string quoted(1, '"');
+    quoted += inputExcerpt(text);
+    return quoted += '"';
+}
+
 std::string cardName(int card) {
     std::string quoted(1, '"');
     quoted += fieldText(CardCatalogue[card].name);
@@ -83,8 +84,23 @@ std::string ambiguous(std::span<const int> cards, const AmbiguityAdvice& advice)
 
 } // namespace
 
+std::string_view trimmedText(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string CardMatcher::unknownSet(std::string_view text) const {
+    text = trimmedText(text);
+    std::string fault = text.empty() ? "no set given" : "no set " + quotedText(text);
+    for (int set = 0; set < SetCount; ++set)
+        fault += (set == 0 ? "; the sets are " : ", ") + fieldText(SetNames[set]) + " (" +
+                 codes_[set] + ")";
+    return fault;
+}
+
 std::string foldTypedName(std::string_view utf8) {
-    utf8 = trimmed(utf8);
+    utf8 = trimmedText(utf8);
     std::string bytes;
     bytes.reserve(utf8.size());
     std::string one;
@@ -99,28 +115,6 @@ std::string foldTypedName(std::string_view utf8) {
         bytes += one;
     }
     return foldName(bytes);
-}
-
-std::string quotedText(std::string_view text) {
-    std::string quoted = "\"";
-    std::size_t shown = 0, at = 0;
-    for (; at < text.size() && shown < QuotedLength; ++shown) {
-        const std::size_t start = at;
-        const long codePoint = nextCodePoint(text, at);
-        if (codePoint < 0 || codePoint < 0x20 || (codePoint >= 0x7F && codePoint < 0xA0)) {
-            static const char Hex[] = "0123456789abcdef";
-            for (std::size_t i = start; i < at; ++i) {
-                const auto byte = static_cast<unsigned char>(text[i]);
-                quoted += "\\x";
-                quoted += Hex[byte >> 4];
-                quoted += Hex[byte & 15];
-            }
-        } else {
-            quoted += text.substr(start, at - start);
-        }
-    }
-    if (at < text.size()) quoted += "\xE2\x80\xA6"; // …
-    return quoted + "\"";
 }
 
 CardMatcher::CardMatcher() {
@@ -142,13 +136,13 @@ int CardMatcher::findSet(std::string_view text) const {
     const std::string folded = foldTypedName(text);
     for (int set = 0; set < SetCount; ++set)
         if (folded == foldedSets_[set][0] || folded == foldedSets_[set][1] ||
-            upperCase(trimmed(text)) == codes_[set])
+            upperCase(trimmedText(text)) == codes_[set])
             return set;
     return -1;
 }
 
 CardMatch CardMatcher::byId(std::string_view id) const {
-    id = trimmed(id);
+    id = trimmedText(id);
     if (id.empty()) return {-1, "no card id"};
     const int card = ids_.find(upperCase(id));
     if (card < 0) return {-1, "unknown card id " + quotedText(id)};
@@ -157,8 +151,8 @@ CardMatch CardMatcher::byId(std::string_view id) const {
 
 CardMatch CardMatcher::bySetAndNumber(std::string_view setText, std::string_view number) const {
     const int set = findSet(setText);
-    if (set < 0) return {-1, "no set " + quotedText(trimmed(setText))};
-    number = trimmed(number);
+    if (set < 0) return {-1, unknownSet(setText)};
+    number = trimmedText(number);
     std::string_view digits = number;
     if (digits.size() > 2 && upperCase(digits.substr(0, 2)) == codes_[set]) digits.remove_prefix(2);
     while (digits.size() > 3 && digits.front() == '0')
@@ -179,11 +173,11 @@ CardMatch CardMatcher::byName(std::string_view name, std::string_view setText,
     const std::string folded = foldTypedName(name);
     if (folded.empty()) return {-1, "no card name"};
     int set = -1;
-    if (!trimmed(setText).empty() && (set = findSet(setText)) < 0)
-        return {-1, "no set " + quotedText(trimmed(setText))};
+    if (!trimmedText(setText).empty() && (set = findSet(setText)) < 0)
+        return {-1, unknownSet(setText)};
     const auto found = names_.find(folded);
     if (found == names_.end()) {
-        std::string fault = "no card " + quotedText(trimmed(name));
+        std::string fault = "no card " + quotedText(trimmedText(name));
         if (!explain) return {-1, fault};
         const std::vector<int> nearest = nearestNames(folded);
         for (std::size_t i = 0; i < nearest.size(); ++i)

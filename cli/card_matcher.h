@@ -27,6 +27,9 @@ struct CardMatch {
     std::string fault; // otherwise why not, ready to follow "FILE:LINE: "
 };
 
+// Without the spaces and tabs around it, as every cell and list entry is read.
+std::string_view trimmedText(std::string_view text);
+
 // A user's UTF-8 text folded as foldName folds the catalogue's Windows-1252 names:
 // surrounding spaces removed, combining accents dropped, characters outside the code
 // page kept as a byte no name holds.
@@ -52,6 +55,7 @@ class CardMatcher {
 
   private:
     std::vector<int> nearestNames(const std::string& folded) const;
+    std::string unknownSet(std::string_view text) const;
 
     CardIdIndex ids_;
     std::string codes_[SetCount];
@@ -62,7 +66,3 @@ class CardMatcher {
 
 // Built once, on first use.
 const CardMatcher& cardMatcher();
-
-// A piece of the user's text for a message: in quotes, cut to about 40 characters,
-// control characters and bytes that are not UTF-8 escaped.
-std::string quotedText(std::string_view text);

@@ -12,15 +12,16 @@
 namespace {
 
 const CliCommand* const Commands[] = {
-    &ExportCsvCommand, &ImportCsvCommand, &StatsCommand, &DiffCommand,
-    &WantsCommand,     &SparesCommand,    &FindCommand,  &HtmlCommand,
+    &ExportCsvCommand, &ImportCsvCommand, &ImportListCommand, &ExportListCommand,
+    &StatsCommand,     &DiffCommand,      &WantsCommand,      &SparesCommand,
+    &FindCommand,      &HtmlCommand,
 };
 
 std::string programHelp() {
     std::string help = "Usage: cardhold-cli COMMAND ARGUMENTS...\n"
-                       "Cardhold's deck files outside the window: CSV export and import, "
-                       "per-set completion,\ncomparing deck files, want and spare lists, "
-                       "finding a card, a collection page.\n\nCommands:\n";
+                       "Cardhold's deck files outside the window: CSV and card-list export and "
+                       "import,\nper-set completion, comparing deck files, want and spare lists, "
+                       "finding a card,\na collection page.\n\nCommands:\n";
     for (const CliCommand* command : Commands) {
         help += "  ";
         help += command->summary;
@@ -41,9 +42,11 @@ int runCommand(const CliCommand& command, std::span<const std::string> args, Cli
         io.out += command.help;
         return ExitSuccess;
     }
+    if (parsed.has("-o") && parsed.value("-o").empty())
+        return usageError(io, command.name, "-o needs a file name, or - for standard output");
     const std::size_t files = parsed.positional.size();
     if (files < command.fileCount || files > command.fileCount + command.optionalFileCount)
-        return usageError(io, command.name, "wrong number of files");
+        return fileCountError(io, command, parsed);
     return command.run(parsed, io);
 }
 
@@ -53,10 +56,12 @@ int runCliCommand(const std::vector<std::string>& args, CliOutput& io) {
         return ExitFailure;
     }
     const std::string& first = args.front();
-    if (first == "--help") {
+    if (first == "--help" || first == "-h" || (first == "help" && args.size() == 1)) {
         io.out += programHelp();
         return ExitSuccess;
     }
+    if (first == "help") // help COMMAND: that command's help
+        return runCliCommand({args[1], "--help"}, io);
     if (first == "--version") {
         io.out += "cardhold-cli " CARDHOLD_VERSION "\n";
         return ExitSuccess;

@@ -19,6 +19,7 @@ struct CliCommand {
     std::span<const OptionRule> options;
     std::size_t fileCount; // positional arguments it needs
     int (*run)(const Arguments& args, CliOutput& io);
+    std::string_view takes = {}; // the files in words, "one deck file"
     std::size_t optionalFileCount = 0; // positional arguments it may take besides
 };
 
@@ -30,9 +31,15 @@ extern const CliCommand WantsCommand;
 extern const CliCommand SparesCommand;
 extern const CliCommand FindCommand;
 extern const CliCommand HtmlCommand;
+extern const CliCommand ImportListCommand;
+extern const CliCommand ExportListCommand;
 
 // "cardhold-cli COMMAND: MESSAGE" and where to find the command's usage; ExitFailure.
 int usageError(CliOutput& io, std::string_view command, std::string_view message);
+
+// The usage error of a command given too many or too few files: "cardhold-cli:
+// export-csv takes one deck file; give the output with -o OUT.csv".
+int fileCountError(CliOutput& io, const CliCommand& command, const Arguments& args);
 
 // Any other failure: the message on its own line; ExitFailure.
 int failure(CliOutput& io, std::string_view message);
@@ -43,6 +50,14 @@ bool outputIsInput(const std::string& output, const std::string& input, CliOutpu
 
 // Reads a deck file as the window does, or says "Could not load PATH: REASON.".
 bool loadDeckArgument(const std::string& path, DeckSet& decks, CliOutput& io);
+
+// A command's output: to standard output without -o or with "-o -", else written
+// safely to the file ("Could not VERB to PATH: REASON." when that fails).
+int writeOutput(const Arguments& args, std::string_view bytes, std::string_view verb,
+                CliOutput& io);
+
+// "1 copy", "2 copies": a number with the word's singular or plural form.
+std::string counted(long long count, std::string_view one, std::string_view many);
 
 // The --deck option of a command: -1 for every deck when absent, else 0..4; -2 (and
 // the usage error written) when it is not 1..5.

@@ -80,13 +80,21 @@ bool CsvReader::brokenQuote(int line, const char* reason) {
 }
 
 char detectCsvSeparator(std::string_view text) {
-    bool quoted = false, semicolon = false;
+    bool quoted = false, semicolon = false, tab = false;
     for (const char c : text) {
         if (c == '"') quoted = !quoted;
         if (quoted) continue;
         if (c == '\n' || c == '\r') break;
         if (c == ',') return ',';
         semicolon = semicolon || c == ';';
+        tab = tab || c == '\t';
     }
-    return semicolon ? ';' : ',';
+    return tab ? '\t' : semicolon ? ';' : ',';
+}
+
+char csvSeparatorLine(std::string_view text) {
+    if (text.size() < 5 || !text.starts_with("sep=") ||
+        (text.size() > 5 && text[5] != '\r' && text[5] != '\n'))
+        return 0;
+    return text[4] == '\r' || text[4] == '\n' || text[4] == '"' ? 0 : text[4];
 }

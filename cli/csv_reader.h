@@ -76,6 +76,10 @@ class CsvReader {
     bool broken_ = false;
 };
 
-// The separator a header line uses: a semicolon when it holds one outside quotes and
-// no comma, else a comma.
+// The separator a header line uses: a comma when it holds one outside quotes, else a
+// tab when it holds one, else a semicolon when it holds one, else a comma.
 char detectCsvSeparator(std::string_view text);
+
+// The separator a first line "sep=;" names (some spreadsheet programs write one
+// before the header), or 0 when the text does not start with such a line.
+char csvSeparatorLine(std::string_view text);

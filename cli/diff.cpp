@@ -38,4 +38,5 @@ const CliCommand DiffCommand{"diff",
                              "differ, 2 when one\ncannot be read.\n",
                              {},
                              2,
-                             diff};
+                             diff,
+                             "two deck files"};

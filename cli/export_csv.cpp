@@ -47,16 +47,8 @@ int exportCsv(const Arguments& args, CliOutput& io) {
     if (args.has("-o") && outputIsInput(args.value("-o"), deckPath, io)) return ExitFailure;
     const auto decks = std::make_unique<DeckSet>();
     if (!loadDeckArgument(deckPath, *decks, io)) return ExitFailure;
-    std::string csv = buildCardCsv(*decks, separator[0], !args.has("--no-bom"));
-    if (!args.has("-o")) {
-        io.out += csv;
-        return ExitSuccess;
-    }
-    const std::string& path = args.value("-o");
-    const WriteResult written = writeFileSafely(path, csv);
-    if (!written.ok)
-        return failure(io, "Could not export to " + path + ": " + written.reason + ".");
-    return ExitSuccess;
+    return writeOutput(args, buildCardCsv(*decks, separator[0], !args.has("--no-bom")), "export",
+                       io);
 }
 
 } // namespace
@@ -69,10 +61,11 @@ const CliCommand ExportCsvCommand{
     "Writes one row per card in catalogue order, after a header row:\n"
     "  id,name,set,type,rarity,rarity_code,alignment,artist,deck1,deck2,deck3,deck4,deck5\n"
     "UTF-8 with a byte-order mark, rows ending in CR LF.\n\n"
-    "  -o OUT.csv        write to OUT.csv (safely: all or nothing) instead of standard output;\n"
-    "                    never DECKFILE itself\n"
+    "  -o OUT.csv        write to OUT.csv (safely: all or nothing; never DECKFILE itself)\n"
+    "                    instead of standard output; - for standard output\n"
     "  --separator ';'   separate the fields with ';' instead of ','\n"
     "  --no-bom          leave out the byte-order mark\n",
     Options,
     1,
-    exportCsv};
+    exportCsv,
+    "one deck file"};

@@ -98,4 +98,5 @@ const CliCommand FindCommand{
     Options,
     1,
     find,
+    "a text and an optional deck file",
     1};

@@ -45,4 +45,5 @@ const CliCommand HtmlCommand{
     "               spare buttons measure against it\n",
     Options,
     1,
-    html};
+    html,
+    "one deck file"};

@@ -36,4 +36,5 @@ const CliCommand SparesCommand{
     "  -o OUT     write to OUT (safely: all or nothing) instead of standard output\n",
     Options,
     1,
-    spares};
+    spares,
+    "one deck file"};

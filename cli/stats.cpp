@@ -35,11 +35,10 @@ std::vector<StatsRow> statsRows(int deck) {
 }
 
 void appendTable(std::string& out, int deck) {
+    out += "Deck " + std::to_string(deck + 1) + ": " + counted(deckTotal(deck), "copy", "copies") +
+           ", " + counted(ownedDistinct(deck), "distinct card", "distinct cards") + ", " +
+           std::to_string(completionPercent(deck)) + " % complete\n";
     char line[160];
-    std::snprintf(line, sizeof line, "Deck %d: %lld copies, %d distinct cards, %d %% complete\n",
-                  deck + 1, static_cast<long long>(deckTotal(deck)), ownedDistinct(deck),
-                  completionPercent(deck));
-    out += line;
     out += "  group   name             held     of      %\n";
     for (const StatsRow& row : statsRows(deck)) {
         if (row.group == "deck") continue; // already said in the title line
@@ -90,4 +89,5 @@ const CliCommand StatsCommand{
     "             set or rarity)\n",
     Options,
     1,
-    stats};
+    stats,
+    "one deck file"};

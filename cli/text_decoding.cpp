@@ -92,7 +92,17 @@ bool decodeText(std::string&& bytes, std::string& text, TextEncoding& encoding,
         return true;
     }
     encoding = TextEncoding::Windows1252;
-    text = windows1252ToUtf8(view);
+    // Sized exactly first: a byte may become three, and growing by doubling would
+    // need twice that.
+    std::size_t size = 0;
+    for (const char c : view) {
+        const char32_t codePoint = windows1252ToCodePoint(static_cast<unsigned char>(c));
+        size += codePoint < 0x80 ? 1 : codePoint < 0x800 ? 2 : 3;
+    }
+    text.clear();
+    text.reserve(size);
+    for (const char c : view)
+        appendUtf8(text, windows1252ToCodePoint(static_cast<unsigned char>(c)));
     std::string().swap(bytes);
     return true;
 }

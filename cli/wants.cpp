@@ -36,4 +36,5 @@ const CliCommand WantsCommand{
     "  -o OUT       write to OUT (safely: all or nothing) instead of standard output\n",
     Options,
     1,
-    wants};
+    wants,
+    "one deck file"};

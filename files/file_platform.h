@@ -21,6 +21,7 @@ enum class FileFailure {
     NameTooLong,
     TooManyLinks,
     InUse,
+    InvalidName, // Windows refuses the characters * ? | " < > in a name
     Exists,
     Other
 };

@@ -52,6 +52,7 @@ std::string reasonFor(FileStatus status, bool writing) {
     case FileFailure::NameTooLong: return "name too long";
     case FileFailure::TooManyLinks: return "too many links";
     case FileFailure::InUse: return "file in use";
+    case FileFailure::InvalidName: return "invalid file name";
     case FileFailure::Exists:
     case FileFailure::Other: break;
     }

@@ -101,9 +101,9 @@ TEST(CliImport, EveryKindOfErrorIsListedByLineAndNothingIsWritten) {
     clitest::Run run = cli({"import-csv", csv, "-o", out, "--replace"});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, csv + ":4: unknown card id \"ZZ999\"\n" + csv +
-                           ":5: card GW158 again, first on line 2\n" + csv +
-                           ":5: deck 1: count \"x\" is not a whole number in 0..255\n" + csv +
-                           ":5: deck 2: count \"256\" is not a whole number in 0..255\n" + csv +
+                           ":5: card GW158 again, first on line 2 (--sum adds such rows "
+                           "together)\n" +
+                           csv + ":5: deck 1: count \"x\" is not a whole number in 0..255\n" + csv +
                            ":6: deck 1: count \"-1\" is not a whole number in 0..255\n" + csv +
                            ":6: deck 2: count \"1.5\" is not a whole number in 0..255\n" + csv +
                            ":7: broken quote: text after the closing quote\n" + csv +
@@ -112,7 +112,7 @@ TEST(CliImport, EveryKindOfErrorIsListedByLineAndNothingIsWritten) {
     EXPECT_EQ(readBytes(out), "old bytes");
 
     // Whatever a file holds, a message shows a short, harmless excerpt of it.
-    writeBytes(csv, "id,deck1\nGW158,\"\x1b]0;pwned\x07\x1b[2J\xc2\x9b\xff\"\n" +
+    writeBytes(csv, "\xEF\xBB\xBFid,deck1\nGW158,\"\x1b]0;pwned\x07\x1b[2J\xc2\x9b\xff\"\n" +
                         std::string(39, 'a') + "\xc3\xa9\xc3\xa9,1\n");
     run = cli({"import-csv", csv, "-o", out, "--replace"});
     EXPECT_EQ(run.err, csv +
@@ -121,10 +121,11 @@ TEST(CliImport, EveryKindOfErrorIsListedByLineAndNothingIsWritten) {
                            csv + ":3: unknown card id \"" + std::string(39, 'a') +
                            "\xc3\xa9\xe2\x80\xa6\"\n");
 
-    writeBytes(csv, "name,deck1\r\nx,1\r\n");
+    writeBytes(csv, "note,deck1\r\nx,1\r\n");
     run = cli({"import-csv", csv, "-o", out, "--replace"});
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, csv + ":1: no id column\n");
+    EXPECT_EQ(run.err,
+              csv + ":1: no card column: the header needs id, set code and number, or name\n");
 
     // Twenty faults are all shown; past that, only their number.
     for (const int count : {20, 23}) {

@@ -21,16 +21,16 @@ TEST(CardMatcher, FindsByIdSetAndNumberAndFoldedName) {
     EXPECT_EQ(matcher.bySetAndNumber("grimward", "gw158").card, 0);
     EXPECT_EQ(matcher.bySetAndNumber("Varnholm Hollowmere", "7").card, card("HM007"));
     EXPECT_EQ(matcher.bySetAndNumber("MV", "GW158").card, -1);
+    EXPECT_EQ(matcher.bySetAndNumber("Varnholm", "1").fault,
+              "no set \"Varnholm\"; the sets are Ashfall (AF), Emberkin (EK), Grimward (GW), "
+              "Hollowmere (HM), Stormreach (SR), Morvek (MV), Frostgate (FG)");
     for (const char* name :
          {"aleons oath", "ALE\xC3\x93N\xE2\x80\x99S OATH", " Aleo\xCC\x81n's Oath"})
         EXPECT_EQ(matcher.byName(name, "", Advice, true).card, card("SR004")) << name;
 }
 
-TEST(CardMatcher, ASharedNameNeedsItsSetOrIdAndAMisspeltOneGetsTheNearest) {
+TEST(CardMatcher, ASharedNameNeedsItsSetOrIdAndAMissIsExplainedOnlyWhenAsked) {
     const CardMatcher& matcher = cardMatcher();
-    EXPECT_EQ(
-        matcher.byName("Amber Horn", "", Advice, true).fault,
-        "\"Amber Horn\" is 2 cards: GW030 (Grimward), MV038 (Morvek); add a set or id column");
     EXPECT_EQ(matcher.byName("amber horn", "Grimward", Advice, true).card, card("GW030"));
     EXPECT_EQ(matcher.byName("amber horn", "varnholm morvek", Advice, true).card, card("MV038"));
     EXPECT_EQ(matcher.byName("amber horn", "mv", Advice, true).card, card("MV038"));
@@ -38,8 +38,6 @@ TEST(CardMatcher, ASharedNameNeedsItsSetOrIdAndAMisspeltOneGetsTheNearest) {
               "\"Amber Horn\" is not in Frostgate: it is GW030 (Grimward), MV038 (Morvek)");
     EXPECT_EQ(matcher.byName("Fellkeep", "SR", Advice, true).fault,
               "\"Fellkeep\" is 2 cards: SR073 (Stormreach), SR157 (Stormreach); add an id column");
-    EXPECT_EQ(matcher.byName("Amber Hron", "", Advice, true).fault,
-              "no card \"Amber Hron\"; did you mean \"Amber Horn\"?");
     EXPECT_EQ(matcher.byName("Amber Hron", "", Advice, false).fault, "no card \"Amber Hron\"");
     EXPECT_EQ(matcher.byName("\x1b]0;x\x07", "", Advice, true).fault, "no card \"\\x1b]0;x\\x07\"");
 }

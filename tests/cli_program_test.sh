@@ -66,4 +66,24 @@ check "--onto the output changes it in place" cmp -s "décks.tvn" "ändern.tvn"
 check "find takes an accented argument" grep -qa "^SR004  Aleón's Oath  " find.txt
 "$@" html "décks.tvn" -o "Sammlung-ö.html" --title "Zoë <3"
 check "html writes the page, the title escaped" grep -qa '<title>Zoë &lt;3</title>' "Sammlung-ö.html"
+printf '3 Amber Horn (Grimward)\r\n2 aleons oath\r\n' >"liste ü.txt"
+"$@" import-list "liste ü.txt" -o "listé.tvn" --deck 2 >summary.txt
+check "import-list says what it changed" \
+  grep -qa $'^deck 2: 2 cards changed, +5 copies\r\\?$' summary.txt
+"$@" export-list "listé.tvn" --deck 2 -o "zurück ü.txt"
+check "export-list writes the list back, UTF-8 and CR LF" \
+  cmp -s "zurück ü.txt" <(printf '2 Ale\xc3\xb3n'"'"'s Oath\r\n3 Amber Horn (Grimward)\r\n')
+printf 'Quantity,Name,Set\r\n3,Amber Horn,Grimward\r\n1,Aleón’s Oath,\r\n' >"sammlung ä.csv"
+"$@" import-csv "sammlung ä.csv" -o "neu ä.tvn" --deck 4 --check >check.txt
+check "--check writes nothing" test ! -e "neu ä.tvn"
+check "--check says what would change" grep -qa $'^deck 4: 2 cards changed, +4 copies\r\\?$' check.txt
+printf 'Count\tName\r\n2\tAelid\r\n' | iconv -f UTF-8 -t UTF-16 >"unicode ä.txt"
+"$@" import-csv "unicode ä.txt" -o "neu ä.tvn" --deck 1 >/dev/null
+"$@" export-list "neu ä.tvn" >list.txt
+check "a UTF-16 tab-separated file imports" grep -qa $'^2 Aelid\r\\?$' list.txt
+if [[ "$*" == *.exe ]]; then
+  "$@" export-csv "décks.tvn" -o 'a?b.csv' 2>err.txt
+  check "a name Windows refuses is an invalid file name" \
+    grep -qa '^Could not export to a?b.csv: invalid file name.' err.txt
+fi
 exit $failed

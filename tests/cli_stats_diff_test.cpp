@@ -12,6 +12,7 @@ TEST(CliStats, ASetHeldInFullIsAtOneHundredAndTheOthersAtZero) {
     DeckSet decks{};
     for (int card = 0; card < CardCount; ++card)
         decks.decks[1].counts[card] = CardCatalogue[card].set == 0 ? 2 : 0;
+    decks.decks[2].counts[7] = 1;
     const std::string path = clitest::writeDecks(folder, "decks.tvn", decks);
 
     const clitest::Run csv = cli({"stats", path, "--deck", "2", "--csv"});
@@ -25,6 +26,7 @@ TEST(CliStats, ASetHeldInFullIsAtOneHundredAndTheOthersAtZero) {
 
     const std::string table = cli({"stats", path}).out;
     EXPECT_NE(table.find("Deck 1: 0 copies, 0 distinct cards, 0 % complete\n"), std::string::npos);
+    EXPECT_NE(table.find("Deck 3: 1 copy, 1 distinct card, 0 % complete\n"), std::string::npos);
     EXPECT_NE(table.find("Deck 2: 984 copies, 492 distinct cards, 29 % complete\n"
                          "  group   name             held     of      %\n"
                          "  set     Ashfall           492    492    100\n"
@@ -93,7 +95,20 @@ TEST(CliUsage, MistakesExitWithStatusTwoAndHelpWithZero) {
         EXPECT_NE(run.err, "");
         EXPECT_EQ(run.out, "");
     }
+    EXPECT_EQ(cli({"export-csv", a, "out.csv"}).err,
+              "cardhold-cli: export-csv takes one deck file; give the output with -o OUT.csv\n"
+              "Run 'cardhold-cli export-csv --help' for its usage.\n");
+    EXPECT_EQ(cli({"diff", a, a, "c"}).err,
+              "cardhold-cli: diff takes two deck files; 'c' was not "
+              "expected\nRun 'cardhold-cli diff --help' for its usage.\n");
+    EXPECT_EQ(cli({"export-csv", a, "-o", ""}).err,
+              "cardhold-cli export-csv: -o needs a file name, or - for standard output\n"
+              "Run 'cardhold-cli export-csv --help' for its usage.\n");
+    EXPECT_EQ(cli({"export-csv", a, "-o", "-"}).out, cli({"export-csv", a}).out);
     EXPECT_EQ(cli({"--help"}).status, 0);
+    EXPECT_EQ(cli({"-h"}).out, cli({"--help"}).out);
+    EXPECT_EQ(cli({"help"}).out, cli({"--help"}).out);
+    EXPECT_EQ(cli({"help", "diff"}).out, cli({"diff", "-h"}).out);
     const clitest::Run help = cli({"import-csv", "--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.starts_with("Usage: cardhold-cli import-csv CSVFILE -o DECKFILE"));

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 #include "cli/cli.h"
 #include "files/win32/utf8.h"
@@ -45,12 +46,33 @@ bool writeAll(DWORD which, std::FILE* stream, const std::string& utf8) {
            std::fflush(stream) == 0;
 }
 
+// Started from the file manager: no arguments, a console made for this process alone
+// (which closes when it ends), and standard input and output both on it. Never when
+// either is redirected, so scripts and tests never wait.
+bool startedOnItsOwnConsole(int argc) {
+    DWORD processes[2], mode = 0;
+    return argc == 1 && GetConsoleProcessList(processes, 2) == 1 &&
+           GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) &&
+           GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode);
+}
+
+// Keeps the console open until the user has read it.
+void waitForEnter() {
+    writeToConsole(GetStdHandle(STD_OUTPUT_HANDLE), "\nPress Enter to close this window.\n");
+    wchar_t typed[64];
+    DWORD read = 0;
+    while (ReadConsoleW(GetStdHandle(STD_INPUT_HANDLE), typed, 64, &read, nullptr) && read > 0)
+        if (std::wstring_view(typed, read).find(L'\r') != std::wstring_view::npos) return;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
         args.push_back(narrow(argv[i]));
+    const bool ownConsole = startedOnItsOwnConsole(argc);
+    if (ownConsole) args.push_back("--help");
     CliOutput io;
     int status = runCli(args, io);
     if (!writeAll(STD_OUTPUT_HANDLE, stdout, io.out)) {
@@ -58,5 +80,6 @@ int wmain(int argc, wchar_t** argv) {
         status = ExitFailure;
     }
     writeAll(STD_ERROR_HANDLE, stderr, io.err);
+    if (ownConsole) waitForEnter();
     return status;
 }

@@ -18,6 +18,7 @@ FileStatus statusOfWin32Error(DWORD error) {
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL: return {FileFailure::DiskFull, 0};
     case ERROR_FILENAME_EXCED_RANGE: return {FileFailure::NameTooLong, 0};
+    case ERROR_INVALID_NAME: return {FileFailure::InvalidName, 0};
     case ERROR_CANT_RESOLVE_FILENAME: return {FileFailure::TooManyLinks, 0};
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
