@@ -12,9 +12,8 @@
 namespace {
 
 const CliCommand* const Commands[] = {
-    &ExportCsvCommand, &ImportCsvCommand, &ImportListCommand, &ExportListCommand,
-    &StatsCommand,     &DiffCommand,      &WantsCommand,      &SparesCommand,
-    &FindCommand,      &HtmlCommand,
+    &ExportCsvCommand, &ImportCsvCommand, &ImportListCommand, &ExportListCommand, &StatsCommand,
+    &DiffCommand,      &WantsCommand,     &SparesCommand,     &FindCommand,       &HtmlCommand,
 };
 
 std::string programHelp() {

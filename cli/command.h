@@ -19,7 +19,7 @@ struct CliCommand {
     std::span<const OptionRule> options;
     std::size_t fileCount; // positional arguments it needs
     int (*run)(const Arguments& args, CliOutput& io);
-    std::string_view takes = {}; // the files in words, "one deck file"
+    std::string_view takes = {};       // the files in words, "one deck file"
     std::size_t optionalFileCount = 0; // positional arguments it may take besides
 };
 

@@ -80,12 +80,13 @@ def counts_csv(all_cards_csv, pattern):
 class Job:
     """One command writing one target in either of two versions."""
 
-    def __init__(self, command, target, inputs, outputs):
+    def __init__(self, command, target, inputs, outputs, options=()):
         self.command, self.target = command, target
         self.inputs, self.outputs = inputs, outputs  # version -> input name, bytes
+        self.options = list(options)
 
     def arguments(self, version):
-        return [self.command, self.inputs[version], "-o", self.target]
+        return [self.command, self.inputs[version], "-o", self.target, *self.options]
 
     def version_on_disk(self):
         data = read(self.target)
@@ -103,8 +104,9 @@ def prepare(program):
         run(program, "import-csv", f"{version}.csv", "-o", f"{version}.tvn")
         run(program, "export-csv", f"{version}.tvn", "-o", f"{version}-export.csv")
     jobs = [
+        # --replace: every count from the CSV, as an existing deck file needs it said.
         Job("import-csv", "decks.tvn", {"a": "a.csv", "b": "b.csv"},
-            {v: read(f"{v}.tvn") for v in "ab"}),
+            {v: read(f"{v}.tvn") for v in "ab"}, ["--replace"]),
         Job("export-csv", "export.csv", {"a": "a.tvn", "b": "b.tvn"},
             {v: read(f"{v}-export.csv") for v in "ab"}),
     ]
