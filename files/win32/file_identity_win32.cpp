@@ -4,29 +4,12 @@
 #include "files/win32/utf8.h"
 #include "files/win32/win32_files.h"
 
-namespace {
-
-// The name as Windows resolves it (current folder, trailing dots and spaces dropped),
-// in the long form; false when it cannot be made absolute.
-bool absoluteLongForm(const std::wstring& path, std::wstring& full) {
-    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) return false;
-    full.resize(needed);
-    const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
-    if (length == 0 || length >= needed) return false;
-    full.resize(length);
-    full = longPathForm(full);
-    return true;
-}
-
-} // namespace
-
 // The volume serial number and file index of an open handle name one file whatever
 // name reached it; the handle asks for attributes only and shares everything.
 FileIdentity fileIdentity(const std::string& path) {
     std::wstring wide, full;
-    if (!widenStrict(path, wide) || namesWindowsDevice(path) || !absoluteLongForm(wide, full))
-        return {};
+    if (!widenStrict(path, wide) || namesWindowsDevice(path) || !fullPathOf(wide, full)) return {};
+    full = longPathForm(full);
     const HANDLE file = CreateFileW(full.c_str(), FILE_READ_ATTRIBUTES,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);

@@ -49,17 +49,6 @@ std::wstring longWide(const std::string& path) {
     return longPathForm(widen(path));
 }
 
-// The user's path made absolute, for the long form; false with the error set.
-bool fullPathOf(const std::wstring& path, std::wstring& full) {
-    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) return false;
-    full.resize(needed);
-    const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
-    if (length == 0 || length >= needed) return false;
-    full.resize(length);
-    return true;
-}
-
 // Wine 8 gives no final name beyond MAX_PATH characters, but still the name within the
 // volume: when that is the drive path asked for, no link was followed on the way.
 bool reachedAsAsked(HANDLE file, const std::wstring& asked) {
@@ -133,6 +122,17 @@ bool isBriefSharingError(DWORD error) {
 }
 
 } // namespace
+
+// The user's path made absolute, for the long form; false with the error set.
+bool fullPathOf(const std::wstring& path, std::wstring& full) {
+    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return false;
+    full.resize(needed);
+    const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+    if (length == 0 || length >= needed) return false;
+    full.resize(length);
+    return true;
+}
 
 FileStatus Win32Files::describe(const std::string& path, FileTarget& target) {
     target = FileTarget{};

@@ -29,5 +29,9 @@ class Win32Files : public FilePlatform {
 
 FileStatus statusOfWin32Error(DWORD error);
 
+// The path made absolute as Windows resolves it (current folder, trailing dots and
+// spaces dropped); false with the error set.
+bool fullPathOf(const std::wstring& path, std::wstring& full);
+
 // An absolute path in the form the wide functions take beyond MAX_PATH characters.
 std::wstring longPathForm(const std::wstring& absolute);
