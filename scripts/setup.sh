@@ -14,10 +14,10 @@ need_root() {
 SUDO=$(need_root)
 
 # chromium and nodejs: the collection page's test opens the page in headless Chromium;
-# zip, wixl and msitools: the release's zip and installer.
+# zip, wixl and msitools: the release's zip and installer; time: the memory measurements.
 packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev python3
           mingw-w64 wine wine32 wine64 fonts-wine locales xvfb x11-utils imagemagick
-          chromium nodejs zip wixl msitools)
+          chromium nodejs zip wixl msitools time)
 
 missing=()
 for p in "${packages[@]}"; do
