@@ -1,0 +1,131 @@
+// Measures how long the collection page takes to narrow its table, from the key or
+// click to the next frame drawn, in headless Chromium:
+//   node measure_narrowing.js CARDHOLD-CLI [CHROMIUM] [ROUNDS]
+// Writes a page for a deck file of its own with CARDHOLD-CLI, then, ROUNDS times (20
+// unless told), types "a", "m", "b", deletes back to an empty field and presses the
+// held, missing, spares and all buttons, as a user does (key and mouse events through
+// the browser's input). It times each step itself, with the same listeners whatever
+// the page's script does: from the key's (or the button's release) event time to a
+// message posted from the next animation frame, which runs once that frame is drawn;
+// and the frame after it, so that work put off to it shows. Prints the median and the
+// worst of each step. A measuring tool, not a test: it asserts nothing.
+"use strict";
+const { execFileSync } = require("child_process");
+const fs = require("fs");
+const os = require("os");
+const path = require("path");
+const { pathToFileURL } = require("url");
+const { launch } = require("./chromium");
+
+const [cli, chromium = "/usr/bin/chromium", roundsText = "20"] = process.argv.slice(2);
+if (!cli) {
+  console.log("usage: node measure_narrowing.js CARDHOLD-CLI [CHROMIUM] [ROUNDS]");
+  process.exit(2);
+}
+const rounds = Number(roundsText);
+
+// Deck 1 holds every third card twice, the next once, the third not at all, so that
+// each button shows or hides a third or more of the rows. (A page of one's own, to
+// try a change by hand: PAGE.html in place of CARDHOLD-CLI.)
+const folder = fs.mkdtempSync(path.join(os.tmpdir(), "cardhold-measure-"));
+let pagePath = path.join(folder, "collection.html");
+if (cli.endsWith(".html")) {
+  pagePath = path.resolve(cli);
+} else {
+  const deckFile = path.join(folder, "decks.tvn");
+  const counts = Buffer.alloc(5 * 1674 * 4);
+  for (let card = 0; card < 1674; ++card) counts.writeUInt32LE(2 - (card % 3), card * 4);
+  fs.writeFileSync(deckFile, counts);
+  execFileSync(cli, ["html", deckFile, "-o", pagePath]);
+}
+
+// Installed before the page's own script, so it times any version of the page alike.
+const timer = `(() => {
+  const measured = (window.cardholdMeasured = []);
+  let since = null;
+  const start = (event) => { since = event.timeStamp; };
+  addEventListener("keydown", start, true);
+  addEventListener("pointerup", start, true);
+  const afterFrame = (then) => requestAnimationFrame(() => {
+    const channel = new MessageChannel();
+    channel.port1.onmessage = () => then(performance.now());
+    channel.port2.postMessage(0);
+  });
+  const end = () => {
+    const from = since;
+    afterFrame((first) => afterFrame((second) => measured.push({ next: first - from, following: second - first })));
+  };
+  addEventListener("input", end, true);
+  addEventListener("click", (event) => { if (event.target.closest("button")) end(); }, true);
+})();`;
+
+const steps = [
+  ["a", "type a"], ["m", "type m (am)"], ["b", "type b (amb)"],
+  ["Backspace", "delete (am)"], ["Backspace", "delete (a)"], ["Backspace", "delete (empty)"],
+  ["held", "Held only"], ["missing", "Missing only"], ["spares", "Spares only"], ["all", "All"],
+];
+
+const median = (values) => {
+  const sorted = values.slice().sort((a, b) => a - b);
+  const middle = sorted.length >> 1;
+  return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
+};
+const ms = (value) => value.toFixed(1).padStart(6);
+
+async function main() {
+  const browser = launch(chromium, (why) => { console.log("the browser went away: " + why); process.exit(1); });
+  const started = await browser.started();
+  if (started !== true) throw started;
+  const version = (await browser.send("Browser.getVersion")).product;
+  const tab = await browser.openTab(pathToFileURL(pagePath).href, true, timer);
+  const send = (method, params) => browser.send(method, params, tab.sessionId);
+  const pause = (time) => new Promise((resolve) => setTimeout(resolve, time));
+
+  const key = async (name) => {
+    if (name === "Backspace") {
+      const code = { key: name, code: name, windowsVirtualKeyCode: 8, nativeVirtualKeyCode: 8 };
+      await send("Input.dispatchKeyEvent", { type: "rawKeyDown", ...code });
+      await send("Input.dispatchKeyEvent", { type: "keyUp", ...code });
+    } else {
+      await send("Input.dispatchKeyEvent", { type: "keyDown", key: name, text: name, unmodifiedText: name });
+      await send("Input.dispatchKeyEvent", { type: "keyUp", key: name });
+    }
+  };
+  const click = async (mode) => {
+    const { x, y } = await tab.evaluate(`(() => { const r = document.querySelector('button[data-mode="${mode}"]').getBoundingClientRect(); return { x: r.x + r.width / 2, y: r.y + r.height / 2 }; })()`);
+    await send("Input.dispatchMouseEvent", { type: "mouseMoved", x, y });
+    await send("Input.dispatchMouseEvent", { type: "mousePressed", x, y, button: "left", clickCount: 1 });
+    await send("Input.dispatchMouseEvent", { type: "mouseReleased", x, y, button: "left", clickCount: 1 });
+  };
+
+  const results = steps.map(() => ({ next: [], following: [], page: [], shown: null }));
+  for (let round = 0; round < rounds; ++round) {
+    await tab.evaluate("window.scrollTo(0, 0); document.getElementById('q').focus()");
+    for (let step = 0; step < steps.length; ++step) {
+      const [what] = steps[step];
+      const count = await tab.evaluate("window.cardholdMeasured.length");
+      await tab.evaluate("delete document.documentElement.dataset.narrowMs");
+      if (step < 6) await key(what); else await click(what);
+      const measured = await tab.evaluate(`new Promise((resolve) => { const poll = () => window.cardholdMeasured.length > ${count} ? resolve([window.cardholdMeasured[${count}], document.documentElement.dataset.narrowMs || null, document.documentElement.dataset.shown]) : setTimeout(poll, 5); poll(); })`);
+      results[step].next.push(measured[0].next);
+      results[step].following.push(measured[0].following);
+      if (measured[1] !== null) results[step].page.push(Number(measured[1]));
+      results[step].shown = measured[2];
+      await pause(30);
+    }
+  }
+
+  console.log(version + ", " + rounds + " rounds; load average " + os.loadavg().map((l) => l.toFixed(2)).join(" "));
+  console.log("step              rows    median   worst   (page's own: median  worst)   following frame: median  worst");
+  const all = [];
+  for (let step = 0; step < steps.length; ++step) {
+    const { next, following, page, shown } = results[step];
+    all.push(...next);
+    const own = page.length ? ms(median(page)) + "  " + ms(Math.max(...page)) : "     -       -  ";
+    console.log(steps[step][1].padEnd(16) + String(shown).padStart(6) + "  " + ms(median(next)) + "  " + ms(Math.max(...next)) +
+      "          " + own + "                    " + ms(median(following)) + "  " + ms(Math.max(...following)));
+  }
+  console.log("all steps" .padEnd(22) + "  " + ms(median(all)) + "  " + ms(Math.max(...all)) + "   (" + all.filter((t) => t > 16).length + " of " + all.length + " over 16 ms)");
+  browser.close(() => { fs.rmSync(folder, { recursive: true, force: true }); process.exit(0); });
+}
+main().catch((error) => { console.log(error.stack); process.exit(1); });
