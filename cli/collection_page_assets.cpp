@@ -30,12 +30,17 @@ progress { width: 100%; height: 10px; accent-color: #3f7d4f; }
 button { font: inherit; padding: 2px 10px; border: 1px solid #b9b3a5; background: #fff; border-radius: 4px; }
 button[aria-pressed="true"] { background: #3f7d4f; color: #fff; border-color: #3f7d4f; }
 .rule { font-size: 12px; color: #6b6f75; margin: 2px 0 8px; }
-/* Rows are grids, not table rows, so that rows out of view are neither laid out nor
-   painted (content-visibility): narrowing then lays out only what is on screen. */
+/* Rows are grids of one height, not table rows, in groups (one table body each): a
+   group out of view is skipped (content-visibility), its height its rows' (--rows), so
+   narrowing styles, lays out and paints only the groups on screen. */
+#list { --row: 21px; }
 #list, #list thead, #list tbody { display: block; width: 100%; font-size: 13px; }
 #list tr { display: grid; grid-template-columns: minmax(0, 3fr) minmax(0, 1.1fr) minmax(0, 1.3fr) minmax(0, 0.9fr) 4.8em repeat(5, 3.2em) 4em; }
 #list tr[hidden] { display: none; }
-#list tbody tr { content-visibility: auto; contain-intrinsic-size: auto 21px; }
+#list tbody { content-visibility: auto; contain-intrinsic-size: 0 calc(var(--rows) * var(--row)); }
+#list tbody tr { height: var(--row); contain: strict; }
+#list tbody.far { content-visibility: hidden; }
+#list tbody td { line-height: calc(var(--row) - 1px); padding-top: 0; padding-bottom: 0; }
 #list thead tr { position: sticky; top: 40px; background: #efece4; }
 #list th { text-align: left; }
 #list th, #list td { padding: 1px 6px; border-bottom: 1px solid #ece8df; overflow: hidden; white-space: nowrap; text-overflow: ellipsis; }
@@ -45,7 +50,7 @@ footer { margin-top: 14px; font-size: 12px; color: #6b6f75; }
   .controls, button, #timing { display: none; }
   :root { background: #fff; }
   #list thead tr { position: static; }
-  #list tbody tr { content-visibility: visible; }
+  #list tbody { content-visibility: visible; }
   .deck { break-inside: avoid; }
 }
 )css";
@@ -71,6 +76,11 @@ const char CollectionPageScript[] = R"js(
   window.cardholdFold = fold;
 
   const rows = Array.from(document.querySelectorAll("#list tbody tr"));
+  const groups = Array.from(document.querySelectorAll("#list tbody"));
+  const groupOf = rows.map((row) => groups.indexOf(row.parentElement));
+  const groupCounts = groups.map((group) => group.rows.length);
+  const groupHeights = groupCounts.slice();
+  const shownNow = rows.map(() => true);
   const keys = rows.map((row) => row.dataset.f);
   const totals = rows.map((row) => Number(row.dataset.t));
   const goals = rows.map((row) => (row.dataset.g === undefined ? null : Number(row.dataset.g)));
@@ -87,15 +97,38 @@ const char CollectionPageScript[] = R"js(
     spares: (i) => (goals[i] === null ? totals[i] > 1 : totals[i] > goals[i]),
   };
 
+  const rowHeight = parseFloat(getComputedStyle(document.getElementById("list")).getPropertyValue("--row"));
   const narrow = () => {
+    const groupsTop = groups[0].getBoundingClientRect().top;
     const wanted = fold(input.value.replace(/[\r\n]/g, ""));
     const pass = keep[mode];
     let count = 0;
     for (let i = 0; i < rows.length; ++i) {
       const show = (wanted === "" || keys[i].includes(wanted)) && pass(i);
-      if (rows[i].hidden === show) rows[i].hidden = !show;
+      if (shownNow[i] !== show) {
+        shownNow[i] = show;
+        rows[i].hidden = !show;
+        groupCounts[groupOf[i]] += show ? 1 : -1;
+      }
       count += show;
     }
+    // Groups that will lie far from the screen are kept skipped for this frame (the
+    // browser finds out only after the frame which groups its narrowing brought near),
+    // then left to content-visibility again.
+    let top = groupsTop;
+    for (let g = 0; g < groups.length; ++g) {
+      if (groupHeights[g] !== groupCounts[g]) {
+        groupHeights[g] = groupCounts[g];
+        groups[g].style.setProperty("--rows", groupCounts[g]);
+      }
+      const bottom = top + groupCounts[g] * rowHeight;
+      const far = bottom < -innerHeight || top > 2 * innerHeight;
+      if (far) groups[g].classList.add("far");
+      top = bottom;
+    }
+    requestAnimationFrame(() => setTimeout(() => {
+      for (const group of groups) group.classList.remove("far");
+    }));
     shown.textContent = count + " of " + rows.length + " cards";
     document.documentElement.dataset.shown = count;
   };

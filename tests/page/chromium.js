@@ -92,7 +92,7 @@ function launch(chromium, onGone) {
     browser.stdio[3].write(JSON.stringify({ id: nextId++, method: "Browser.close" }) + "\0");
     setTimeout(() => browser.kill("SIGKILL"), 10000).unref();
   };
-  return { profile, send, started, openTab, close };
+  return { profile, send, started, openTab, close, listen: (listener) => listeners.push(listener) };
 }
 
 module.exports = { launch };
