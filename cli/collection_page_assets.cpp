@@ -43,14 +43,16 @@ button[aria-pressed="true"] { background: #3f7d4f; color: #fff; border-color: #3
 #list tbody td { line-height: calc(var(--row) - 1px); padding-top: 0; padding-bottom: 0; }
 #list thead tr { position: sticky; top: 40px; background: #efece4; }
 #list th { text-align: left; }
-#list th, #list td { padding: 1px 6px; border-bottom: 1px solid #ece8df; overflow: hidden; white-space: nowrap; text-overflow: ellipsis; }
+#list th, #list td { padding: 1px 6px; border-bottom: 1px solid #ece8df; white-space: nowrap; }
+/* Only the text columns clip (a clipping box costs the browser more); numbers fit. */
+#list td:nth-child(-n+4), #list th:nth-child(-n+4) { overflow: hidden; text-overflow: ellipsis; }
 #list td:nth-child(n+6), #list th:nth-child(n+6) { text-align: right; font-variant-numeric: tabular-nums; }
 footer { margin-top: 14px; font-size: 12px; color: #6b6f75; }
 @media print {
   .controls, button, #timing { display: none; }
   :root { background: #fff; }
   #list thead tr { position: static; }
-  #list tbody { content-visibility: visible; }
+  #list tbody, #list tbody.far { content-visibility: visible; }
   .deck { break-inside: avoid; }
 }
 )css";
@@ -98,6 +100,20 @@ const char CollectionPageScript[] = R"js(
   };
 
   const rowHeight = parseFloat(getComputedStyle(document.getElementById("list")).getPropertyValue("--row"));
+  const skipped = groups.map(() => false);
+  let toRelease = [], releasing = false;
+  const release = () => {
+    releasing = toRelease.length > 0;
+    if (!releasing) return;
+    requestAnimationFrame(() => setTimeout(() => {
+      for (let n = 0; n < 4 && toRelease.length > 0; ++n) {
+        const g = toRelease.pop();
+        skipped[g] = false;
+        groups[g].classList.remove("far");
+      }
+      release();
+    }));
+  };
   const narrow = () => {
     const groupsTop = groups[0].getBoundingClientRect().top;
     const wanted = fold(input.value.replace(/[\r\n]/g, ""));
@@ -112,23 +128,28 @@ const char CollectionPageScript[] = R"js(
       }
       count += show;
     }
-    // Groups that will lie far from the screen are kept skipped for this frame (the
-    // browser finds out only after the frame which groups its narrowing brought near),
-    // then left to content-visibility again.
+    // Groups the narrowing leaves off the screen are kept skipped for its frame (the
+    // browser finds out only after a frame which groups came near the screen, and
+    // would lay out all those near it before), then handed back to content-visibility
+    // a few a frame, nearest first, so that no later frame does it all at once.
     let top = groupsTop;
+    const below = [], above = [];
     for (let g = 0; g < groups.length; ++g) {
       if (groupHeights[g] !== groupCounts[g]) {
         groupHeights[g] = groupCounts[g];
         groups[g].style.setProperty("--rows", groupCounts[g]);
       }
       const bottom = top + groupCounts[g] * rowHeight;
-      const far = bottom < -innerHeight || top > 2 * innerHeight;
-      if (far) groups[g].classList.add("far");
+      const off = bottom < 0 || top > innerHeight;
+      if (off !== skipped[g]) {
+        skipped[g] = off;
+        groups[g].classList.toggle("far", off);
+      }
+      if (off && groupCounts[g] > 0) (bottom < 0 ? above : below).push(g);
       top = bottom;
     }
-    requestAnimationFrame(() => setTimeout(() => {
-      for (const group of groups) group.classList.remove("far");
-    }));
+    toRelease = above.concat(below.reverse()); // taken from the end: nearest below first
+    if (!releasing) release();
     shown.textContent = count + " of " + rows.length + " cards";
     document.documentElement.dataset.shown = count;
   };
@@ -162,21 +183,24 @@ const char CollectionPageScript[] = R"js(
   };
 
   let keyAt = null;
-  input.addEventListener("keydown", () => { keyAt = performance.now(); });
-  input.addEventListener("input", () => {
-    const since = keyAt === null ? performance.now() : keyAt;
-    keyAt = null;
+  const narrowNow = (since, what) => {
     const t0 = performance.now();
     narrow();
     document.documentElement.dataset.scriptMs = (performance.now() - t0).toFixed(2);
+    afterNextFrame(since, what);
+  };
+  input.addEventListener("keydown", (event) => { keyAt = event.timeStamp; });
+  input.addEventListener("input", (event) => {
+    const since = keyAt === null ? event.timeStamp : keyAt;
+    keyAt = null;
     keepInAddress();
-    afterNextFrame(since, "The last search narrowed the table");
+    narrowNow(since, "The last search narrowed the table");
   });
   for (const button of buttons)
-    button.addEventListener("click", () => {
+    button.addEventListener("click", (event) => {
       mode = button.dataset.mode;
       for (const other of buttons) other.setAttribute("aria-pressed", String(other === button));
-      narrow();
+      narrowNow(event.timeStamp, button.textContent + " narrowed the table");
     });
 
   const fromAddress = () => {

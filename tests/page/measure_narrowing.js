@@ -1,6 +1,6 @@
 // Measures how long the collection page takes to narrow its table, from the key or
 // click to the next frame drawn, in headless Chromium:
-//   node measure_narrowing.js CARDHOLD-CLI [CHROMIUM] [ROUNDS]
+//   node measure_narrowing.js CARDHOLD-CLI [CHROMIUM] [ROUNDS] [--ticking]
 // Writes a page for a deck file of its own with CARDHOLD-CLI, then, ROUNDS times (20
 // unless told), types "a", "m", "b", deletes back to an empty field and presses the
 // held, missing, spares and all buttons, as a user does (key and mouse events through
@@ -17,9 +17,12 @@ const path = require("path");
 const { pathToFileURL } = require("url");
 const { launch } = require("./chromium");
 
-const [cli, chromium = "/usr/bin/chromium", roundsText = "20"] = process.argv.slice(2);
+const [cli, chromium = "/usr/bin/chromium", roundsText = "20", mode = ""] = process.argv.slice(2);
+// --ticking: a frame on every display refresh (an animation of the tool's own), so
+// that each narrowing can be told whether it made the display skip a frame.
+const ticking = mode === "--ticking";
 if (!cli) {
-  console.log("usage: node measure_narrowing.js CARDHOLD-CLI [CHROMIUM] [ROUNDS]");
+  console.log("usage: node measure_narrowing.js CARDHOLD-CLI [CHROMIUM] [ROUNDS] [--ticking]");
   process.exit(2);
 }
 const rounds = Number(roundsText);
@@ -42,6 +45,17 @@ if (cli.endsWith(".html")) {
 // Installed before the page's own script, so it times any version of the page alike.
 const timer = `(() => {
   const measured = (window.cardholdMeasured = []);
+  const frames = [];
+  const tick = (frameTime) => { frames.push(frameTime); if (frames.length > 1000) frames.splice(0, 500); requestAnimationFrame(tick); };
+  if (${ticking}) requestAnimationFrame(tick);
+  // Display refreshes lost: the narrowing's frame, finished at \`done\`, is shown at
+  // the refresh after it; at best it is shown one refresh after the first refresh
+  // that follows the key (the frames' times lie on the refresh grid).
+  const skipped = (from, done) => {
+    const base = frames[frames.length - 1], period = 1000 / 60;
+    const refreshAfter = (t) => base + Math.ceil((t - base) / period) * period;
+    return base === undefined ? null : Math.max(0, Math.round((refreshAfter(done) - refreshAfter(from)) / period) - 1);
+  };
   let since = null;
   const start = (event) => { since = event.timeStamp; };
   addEventListener("keydown", start, true);
@@ -61,7 +75,16 @@ const timer = `(() => {
       const frameFrom = performance.now();
       afterMessage((first) => {
         const busy = handled + first - frameFrom;
-        afterFrame((second) => measured.push({ next: first - from, busy, following: second - first }));
+        const late = ${ticking} ? skipped(from, first) : null;
+        // Rows on screen that the frame drew empty (content-visibility had not yet
+        // found them on screen).
+        let blank = 0;
+        for (const row of document.querySelectorAll("#list tbody tr")) {
+          const box = row.getBoundingClientRect();
+          if (box.height > 0 && box.bottom > 0 && box.top < innerHeight && !row.cells[0].checkVisibility({ contentVisibilityAuto: true })) ++blank;
+        }
+        const checked = performance.now();
+        afterFrame((second) => measured.push({ next: first - from, busy, blank, late, following: second - checked }));
       });
     });
   };
@@ -109,7 +132,7 @@ async function main() {
     await send("Input.dispatchMouseEvent", { type: "mouseReleased", x, y, button: "left", clickCount: 1 });
   };
 
-  const results = steps.map(() => ({ next: [], busy: [], following: [], page: [], shown: null }));
+  const results = steps.map(() => ({ next: [], busy: [], following: [], page: [], shown: null, blank: 0, late: [] }));
   for (let round = 0; round < rounds; ++round) {
     for (let step = 0; step < steps.length; ++step) {
       const [what] = steps[step];
@@ -122,21 +145,24 @@ async function main() {
       results[step].next.push(measured[0].next);
       results[step].following.push(measured[0].following);
       results[step].busy.push(measured[0].busy);
+      results[step].blank += measured[0].blank;
+      if (measured[0].late !== null) results[step].late.push(measured[0].late);
       if (measured[1] !== null) results[step].page.push(Number(measured[1]));
       results[step].shown = measured[2];
-      await pause(30);
+      await pause(150); // a brisk typist: six or seven keys a second
     }
   }
 
   console.log(version + ", " + rounds + " rounds; load average " + os.loadavg().map((l) => l.toFixed(2)).join(" "));
-  console.log("                          to the next frame   busy in it      page's own      following frame");
-  console.log("step                rows   median   worst   median   worst   median   worst   median   worst");
+  console.log("                          to the next frame   busy in it      page's own      following frame  rows drawn" + (ticking ? "  frames skipped" : ""));
+  console.log("step                rows   median   worst   median   worst   median   worst   median   worst   empty" + (ticking ? "      (worst, times)" : ""));
   const all = [], allBusy = [];
   const pair = (values) => (values.length ? ms(median(values)) + "  " + ms(Math.max(...values)) : "     -       -");
   for (let step = 0; step < steps.length; ++step) {
-    const { next, busy, following, page, shown } = results[step];
+    const { next, busy, following, page, shown, blank, late } = results[step];
     if (step > 0) all.push(...next), allBusy.push(...busy);
-    console.log(steps[step][1].padEnd(18) + String(step > 0 ? shown : "-").padStart(6) + "  " + pair(next) + "  " + pair(busy) + "  " + pair(page) + "  " + pair(following));
+    console.log(steps[step][1].padEnd(18) + String(step > 0 ? shown : "-").padStart(6) + "  " + pair(next) + "  " + pair(busy) + "  " + pair(page) + "  " + pair(following) + String(blank).padStart(8) +
+      (ticking ? String(Math.max(...late)).padStart(10) + String(late.filter((n) => n > 0).length).padStart(7) : ""));
   }
   console.log("all narrowings".padEnd(24) + "  " + pair(all) + "  " + pair(allBusy) + "   (to the next frame over 16 ms: " + all.filter((t) => t > 16).length + " of " + all.length + "; busy over 16 ms: " + allBusy.filter((t) => t > 16).length + ")");
   browser.close(() => { fs.rmSync(folder, { recursive: true, force: true }); process.exit(0); });
