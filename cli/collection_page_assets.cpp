@@ -101,19 +101,29 @@ const char CollectionPageScript[] = R"js(
 
   const rowHeight = parseFloat(getComputedStyle(document.getElementById("list")).getPropertyValue("--row"));
   const skipped = groups.map(() => false);
-  let toRelease = [], releasing = false;
+  // Given back: in the frame after the narrowing every group a screen or more away
+  // (which the browser keeps skipped, at no cost), then those nearer two a frame.
+  let toRelease = [], farAway = [], releasing = false;
+  const unskip = (g) => {
+    skipped[g] = false;
+    groups[g].classList.remove("far");
+  };
   const release = () => {
-    releasing = toRelease.length > 0;
+    releasing = toRelease.length + farAway.length > 0;
     if (!releasing) return;
     requestAnimationFrame(() => setTimeout(() => {
-      for (let n = 0; n < 4 && toRelease.length > 0; ++n) {
-        const g = toRelease.pop();
-        skipped[g] = false;
-        groups[g].classList.remove("far");
-      }
+      farAway.forEach(unskip);
+      farAway = [];
+      for (let n = 0; n < 2 && toRelease.length > 0; ++n) unskip(toRelease.pop());
       release();
     }));
   };
+  // One who scrolls at once is given every group back at once (a group kept skipped
+  // would stay empty on the screen).
+  addEventListener("scroll", () => {
+    toRelease.concat(farAway).forEach(unskip);
+    toRelease = farAway = [];
+  }, { passive: true });
   const narrow = () => {
     const groupsTop = groups[0].getBoundingClientRect().top;
     const wanted = fold(input.value.replace(/[\r\n]/g, ""));
@@ -131,9 +141,10 @@ const char CollectionPageScript[] = R"js(
     // Groups the narrowing leaves off the screen are kept skipped for its frame (the
     // browser finds out only after a frame which groups came near the screen, and
     // would lay out all those near it before), then handed back to content-visibility
-    // a few a frame, nearest first, so that no later frame does it all at once.
+    // (release), so that no later frame does it all at once.
     let top = groupsTop;
     const below = [], above = [];
+    farAway = [];
     for (let g = 0; g < groups.length; ++g) {
       if (groupHeights[g] !== groupCounts[g]) {
         groupHeights[g] = groupCounts[g];
@@ -145,7 +156,8 @@ const char CollectionPageScript[] = R"js(
         skipped[g] = off;
         groups[g].classList.toggle("far", off);
       }
-      if (off && groupCounts[g] > 0) (bottom < 0 ? above : below).push(g);
+      if (off && groupCounts[g] > 0)
+        (Math.max(-bottom, top - innerHeight) >= innerHeight ? farAway : bottom < 0 ? above : below).push(g);
       top = bottom;
     }
     toRelease = above.concat(below.reverse()); // taken from the end: nearest below first

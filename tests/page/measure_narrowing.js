@@ -77,11 +77,17 @@ const timer = `(() => {
         const busy = handled + first - frameFrom;
         const late = ${ticking} ? skipped(from, first) : null;
         // Rows on screen that the frame drew empty (content-visibility had not yet
-        // found them on screen).
+        // found them on screen). Only boxes outside skipped content are measured, so
+        // that the count lays out nothing the page skips.
         let blank = 0;
-        for (const row of document.querySelectorAll("#list tbody tr")) {
-          const box = row.getBoundingClientRect();
-          if (box.height > 0 && box.bottom > 0 && box.top < innerHeight && !row.cells[0].checkVisibility({ contentVisibilityAuto: true })) ++blank;
+        const onScreen = (box) => { const r = box.getBoundingClientRect(); return r.height > 0 && r.bottom > 0 && r.top < innerHeight; };
+        for (const body of document.querySelectorAll("#list tbody")) {
+          if (!onScreen(body)) continue;
+          for (const row of body.rows) {
+            if (row.hidden) continue;
+            if (!row.checkVisibility({ contentVisibilityAuto: true })) ++blank; // its group skipped, on screen
+            else if (onScreen(row) && !row.cells[0].checkVisibility({ contentVisibilityAuto: true })) ++blank;
+          }
         }
         const checked = performance.now();
         afterFrame((second) => measured.push({ next: first - from, busy, blank, late, following: second - checked }));
