@@ -30,22 +30,29 @@ progress { width: 100%; height: 10px; accent-color: #3f7d4f; }
 button { font: inherit; padding: 2px 10px; border: 1px solid #b9b3a5; background: #fff; border-radius: 4px; }
 button[aria-pressed="true"] { background: #3f7d4f; color: #fff; border-color: #3f7d4f; }
 .rule { font-size: 12px; color: #6b6f75; margin: 2px 0 8px; }
-/* Rows are grids, not table rows, so that rows out of view are neither laid out nor
-   painted (content-visibility): narrowing then lays out only what is on screen. */
+/* Rows are grids of one height, not table rows, in groups (one table body each): a
+   group out of view is skipped (content-visibility), its height its rows' (--rows), so
+   narrowing styles, lays out and paints only the groups on screen. */
+#list { --row: 21px; }
 #list, #list thead, #list tbody { display: block; width: 100%; font-size: 13px; }
 #list tr { display: grid; grid-template-columns: minmax(0, 3fr) minmax(0, 1.1fr) minmax(0, 1.3fr) minmax(0, 0.9fr) 4.8em repeat(5, 3.2em) 4em; }
 #list tr[hidden] { display: none; }
-#list tbody tr { content-visibility: auto; contain-intrinsic-size: auto 21px; }
+#list tbody { content-visibility: auto; contain-intrinsic-size: 0 calc(var(--rows) * var(--row)); }
+#list tbody tr { height: var(--row); contain: strict; }
+#list tbody.far { content-visibility: hidden; }
+#list tbody td { line-height: calc(var(--row) - 1px); padding-top: 0; padding-bottom: 0; }
 #list thead tr { position: sticky; top: 40px; background: #efece4; }
 #list th { text-align: left; }
-#list th, #list td { padding: 1px 6px; border-bottom: 1px solid #ece8df; overflow: hidden; white-space: nowrap; text-overflow: ellipsis; }
+#list th, #list td { padding: 1px 6px; border-bottom: 1px solid #ece8df; white-space: nowrap; }
+/* Only the text columns clip (a clipping box costs the browser more); numbers fit. */
+#list td:nth-child(-n+4), #list th:nth-child(-n+4) { overflow: hidden; text-overflow: ellipsis; }
 #list td:nth-child(n+6), #list th:nth-child(n+6) { text-align: right; font-variant-numeric: tabular-nums; }
 footer { margin-top: 14px; font-size: 12px; color: #6b6f75; }
 @media print {
   .controls, button, #timing { display: none; }
   :root { background: #fff; }
   #list thead tr { position: static; }
-  #list tbody tr { content-visibility: visible; }
+  #list tbody, #list tbody.far { content-visibility: visible; }
   .deck { break-inside: avoid; }
 }
 )css";
@@ -71,6 +78,11 @@ const char CollectionPageScript[] = R"js(
   window.cardholdFold = fold;
 
   const rows = Array.from(document.querySelectorAll("#list tbody tr"));
+  const groups = Array.from(document.querySelectorAll("#list tbody"));
+  const groupOf = rows.map((row) => groups.indexOf(row.parentElement));
+  const groupCounts = groups.map((group) => group.rows.length);
+  const groupHeights = groupCounts.slice();
+  const shownNow = rows.map(() => true);
   const keys = rows.map((row) => row.dataset.f);
   const totals = rows.map((row) => Number(row.dataset.t));
   const goals = rows.map((row) => (row.dataset.g === undefined ? null : Number(row.dataset.g)));
@@ -87,15 +99,69 @@ const char CollectionPageScript[] = R"js(
     spares: (i) => (goals[i] === null ? totals[i] > 1 : totals[i] > goals[i]),
   };
 
+  const rowHeight = parseFloat(getComputedStyle(document.getElementById("list")).getPropertyValue("--row"));
+  const skipped = groups.map(() => false);
+  // Given back: in the frame after the narrowing every group a screen or more away
+  // (which the browser keeps skipped, at no cost), then those nearer two a frame.
+  let toRelease = [], farAway = [], releasing = false;
+  const unskip = (g) => {
+    skipped[g] = false;
+    groups[g].classList.remove("far");
+  };
+  const release = () => {
+    releasing = toRelease.length + farAway.length > 0;
+    if (!releasing) return;
+    requestAnimationFrame(() => setTimeout(() => {
+      farAway.forEach(unskip);
+      farAway = [];
+      for (let n = 0; n < 2 && toRelease.length > 0; ++n) unskip(toRelease.pop());
+      release();
+    }));
+  };
+  // One who scrolls at once is given every group back at once (a group kept skipped
+  // would stay empty on the screen).
+  addEventListener("scroll", () => {
+    toRelease.concat(farAway).forEach(unskip);
+    toRelease = farAway = [];
+  }, { passive: true });
   const narrow = () => {
+    const groupsTop = groups[0].getBoundingClientRect().top;
     const wanted = fold(input.value.replace(/[\r\n]/g, ""));
     const pass = keep[mode];
     let count = 0;
     for (let i = 0; i < rows.length; ++i) {
       const show = (wanted === "" || keys[i].includes(wanted)) && pass(i);
-      if (rows[i].hidden === show) rows[i].hidden = !show;
+      if (shownNow[i] !== show) {
+        shownNow[i] = show;
+        rows[i].hidden = !show;
+        groupCounts[groupOf[i]] += show ? 1 : -1;
+      }
       count += show;
     }
+    // Groups the narrowing leaves off the screen are kept skipped for its frame (the
+    // browser finds out only after a frame which groups came near the screen, and
+    // would lay out all those near it before), then handed back to content-visibility
+    // (release), so that no later frame does it all at once.
+    let top = groupsTop;
+    const below = [], above = [];
+    farAway = [];
+    for (let g = 0; g < groups.length; ++g) {
+      if (groupHeights[g] !== groupCounts[g]) {
+        groupHeights[g] = groupCounts[g];
+        groups[g].style.setProperty("--rows", groupCounts[g]);
+      }
+      const bottom = top + groupCounts[g] * rowHeight;
+      const off = bottom < 0 || top > innerHeight;
+      if (off !== skipped[g]) {
+        skipped[g] = off;
+        groups[g].classList.toggle("far", off);
+      }
+      if (off && groupCounts[g] > 0)
+        (Math.max(-bottom, top - innerHeight) >= innerHeight ? farAway : bottom < 0 ? above : below).push(g);
+      top = bottom;
+    }
+    toRelease = above.concat(below.reverse()); // taken from the end: nearest below first
+    if (!releasing) release();
     shown.textContent = count + " of " + rows.length + " cards";
     document.documentElement.dataset.shown = count;
   };
@@ -129,21 +195,24 @@ const char CollectionPageScript[] = R"js(
   };
 
   let keyAt = null;
-  input.addEventListener("keydown", () => { keyAt = performance.now(); });
-  input.addEventListener("input", () => {
-    const since = keyAt === null ? performance.now() : keyAt;
-    keyAt = null;
+  const narrowNow = (since, what) => {
     const t0 = performance.now();
     narrow();
     document.documentElement.dataset.scriptMs = (performance.now() - t0).toFixed(2);
+    afterNextFrame(since, what);
+  };
+  input.addEventListener("keydown", (event) => { keyAt = event.timeStamp; });
+  input.addEventListener("input", (event) => {
+    const since = keyAt === null ? event.timeStamp : keyAt;
+    keyAt = null;
     keepInAddress();
-    afterNextFrame(since, "The last search narrowed the table");
+    narrowNow(since, "The last search narrowed the table");
   });
   for (const button of buttons)
-    button.addEventListener("click", () => {
+    button.addEventListener("click", (event) => {
       mode = button.dataset.mode;
       for (const other of buttons) other.setAttribute("aria-pressed", String(other === button));
-      narrow();
+      narrowNow(event.timeStamp, button.textContent + " narrowed the table");
     });
 
   const fromAddress = () => {

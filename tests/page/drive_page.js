@@ -5,103 +5,30 @@
 // folds: [[text, folded]]}.
 // Exit status 0 when every check holds, 1 when one fails, 77 when no browser starts.
 "use strict";
-const { spawn } = require("child_process");
 const fs = require("fs");
 const http = require("http");
-const os = require("os");
 const path = require("path");
 const { pathToFileURL } = require("url");
+const { launch } = require("./chromium");
 
 const [chromium, pagePath, expectedPath, option, screenshotPath] = process.argv.slice(2);
 const expected = JSON.parse(fs.readFileSync(expectedPath, "utf8"));
 const pageUrl = pathToFileURL(path.resolve(pagePath)).href;
-const profile = fs.mkdtempSync(path.join(os.tmpdir(), "cardhold-chromium-"));
 let browser = null;
 let failures = 0;
 
 function finish(status, message) {
   if (message) console.log(message);
-  const done = () => {
-    // The browser's helper processes may still be leaving the profile for a moment.
-    fs.rmSync(profile, { recursive: true, force: true, maxRetries: 20, retryDelay: 100 });
-    process.exit(status);
-  };
-  if (!browser || browser.exitCode !== null || browser.signalCode !== null) return done();
-  browser.on("exit", done);
-  // Closed as a user closes it, so that it ends its helper processes too.
-  browser.stdio[3].write(JSON.stringify({ id: nextId++, method: "Browser.close" }) + "\0");
-  setTimeout(() => browser.kill("SIGKILL"), 10000).unref();
+  if (!browser) process.exit(status);
+  browser.close(() => process.exit(status));
 }
 const skip = (why) => finish(77, "SKIP: no browser could start (" + why + "); the page test did not run");
 function check(what, ok, detail) {
   console.log((ok ? "ok: " : "FAILED: ") + what + (ok || detail === undefined ? "" : ": " + detail));
   if (!ok) ++failures;
 }
-
-// The DevTools protocol: NUL-terminated JSON messages, commands on fd 3, replies on fd 4.
-let nextId = 1;
-const pending = new Map();
-const listeners = [];
-function connect() {
-  browser = spawn(chromium, ["--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-    "--no-default-browser-check", "--remote-debugging-pipe", "--user-data-dir=" + profile,
-    "--window-size=1280,1000", "about:blank"], { stdio: ["ignore", "ignore", "pipe", "pipe", "pipe"] });
-  browser.on("error", (error) => skip(error.message));
-  let answered = false;
-  const notStarted = (why) => (answered ? finish(1, "FAILED: the browser went away: " + why) : skip(why));
-  browser.stdio[3].on("error", (error) => notStarted(error.message));
-  let stderr = "";
-  browser.stderr.on("data", (data) => { stderr += data; });
-  browser.on("exit", (code) => {
-    for (const { reject } of pending.values()) reject(new Error("browser exited " + code + ": " + stderr.slice(-400)));
-  });
-  let buffered = "";
-  browser.stdio[4].on("data", (data) => {
-    buffered += data.toString("utf8");
-    let end;
-    while ((end = buffered.indexOf("\0")) >= 0) {
-      const message = JSON.parse(buffered.slice(0, end));
-      answered = true;
-      buffered = buffered.slice(end + 1);
-      if (message.id !== undefined && pending.has(message.id)) {
-        const { resolve, reject } = pending.get(message.id);
-        pending.delete(message.id);
-        if (message.error) reject(new Error(JSON.stringify(message.error))); else resolve(message.result);
-      } else {
-        for (const listener of listeners.slice()) listener(message);
-      }
-    }
-  });
-}
-function send(method, params = {}, sessionId) {
-  const id = nextId++;
-  browser.stdio[3].write(JSON.stringify({ id, method, params, sessionId }) + "\0");
-  return new Promise((resolve, reject) => pending.set(id, { resolve, reject }));
-}
-async function openTab(url, script = true) {
-  const { targetId } = await send("Target.createTarget", { url: "about:blank" });
-  const { sessionId } = await send("Target.attachToTarget", { targetId, flatten: true });
-  const requests = [];
-  let loaded;
-  const load = new Promise((resolve) => { loaded = resolve; });
-  listeners.push((m) => {
-    if (m.sessionId !== sessionId) return;
-    if (m.method === "Network.requestWillBeSent") requests.push(m.params.request.url);
-    if (m.method === "Page.loadEventFired") loaded();
-  });
-  await send("Page.enable", {}, sessionId);
-  await send("Network.enable", {}, sessionId);
-  await send("Emulation.setScriptExecutionDisabled", { value: !script }, sessionId);
-  await send("Page.navigate", { url }, sessionId);
-  await load;
-  await send("Emulation.setScriptExecutionDisabled", { value: false }, sessionId);
-  const evaluate = async (expression) => {
-    const reply = await send("Runtime.evaluate", { expression, awaitPromise: true, returnByValue: true }, sessionId);
-    if (reply.exceptionDetails) throw new Error(expression + ": " + JSON.stringify(reply.exceptionDetails));
-    return reply.result.value;
-  };
-  return { sessionId, requests, evaluate };
-}
+const send = (...args) => browser.send(...args);
+const openTab = (...args) => browser.openTab(...args);
 const shownIds = "Array.from(document.querySelectorAll('#list tbody tr')).filter((r) => !r.hidden).map((r) => r.cells[4].textContent)";
 const sameList = (a, b) => a.length === b.length && a.every((x, i) => x === b[i]);
 
@@ -118,10 +45,9 @@ async function typeKeys(tab, text) {
 
 async function main() {
   if (!chromium) skip("no chromium found when the tests were configured");
-  connect();
-  const started = await Promise.race([send("Browser.getVersion").then(() => true, (e) => e),
-    new Promise((resolve) => setTimeout(() => resolve(new Error("no answer in 60 s")), 60000))]);
-  if (started !== true) skip(started.message);
+  browser = launch(chromium, (why, answered) => (answered ? finish(1, "FAILED: the browser went away: " + why) : skip(why)));
+  const started = await browser.started();
+  if (started !== true) return skip(started.message);
 
   // Network requests: a server of our own, which a page without the policy can reach.
   let hits = 0;
@@ -133,7 +59,7 @@ async function main() {
   const probe = "new Promise((resolve) => { const refused = []; document.addEventListener('securitypolicyviolation', (e) => refused.push(e.effectiveDirective));" +
     "const image = new Image(); image.src = '" + target + "image.png';" +
     "fetch('" + target + "fetch', { mode: 'no-cors' }).then(() => 'sent', () => 'refused').then((f) => setTimeout(() => resolve(f + ' ' + refused.sort().join(',')), 300)); })";
-  const unguarded = path.join(profile, "without-policy.html");
+  const unguarded = path.join(browser.profile, "without-policy.html");
   fs.writeFileSync(unguarded, fs.readFileSync(pagePath, "utf8").replace(/<meta http-equiv="Content-Security-Policy"[^>]*>/, ""));
   const control = await (await openTab(pathToFileURL(unguarded).href)).evaluate(probe);
   check("the page without its policy reaches the test's server", control === "sent " && hits === 2, control + ", " + hits + " requests");
