@@ -3,19 +3,11 @@
 
 namespace {
 
-const TargetList Spares{"spares", "--keep",
-                        "keep",   "spare",
-                        "Spare",  [](int held, int goal) { return held > goal ? held - goal : 0; }};
+constexpr TargetList Spares{
+    "spares", "--keep", "keep",
+    "spare",  "Spare",  [](int held, int goal) { return held > goal ? held - goal : 0; }};
 
-const OptionRule Options[] = {{"--keep", true},
-                              TargetListOptions[0],
-                              TargetListOptions[1],
-                              TargetListOptions[2],
-                              TargetListOptions[3]};
-
-int spares(const Arguments& args, CliOutput& io) {
-    return runTargetList(Spares, args, io);
-}
+constexpr auto Options = targetListOptions(Spares.goalOption);
 
 } // namespace
 
@@ -36,5 +28,5 @@ const CliCommand SparesCommand{
     "  -o OUT     write to OUT (safely: all or nothing) instead of standard output\n",
     Options,
     1,
-    spares,
+    runList<Spares>,
     "one deck file"};

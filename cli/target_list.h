@@ -2,6 +2,7 @@
 // What wants and spares share: every card whose copies fall short of its goal (or go
 // beyond it), with how many, in catalogue order; as an aligned table with totals per
 // set, as CSV, or as a plain card list.
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -19,8 +20,15 @@ struct TargetList {
     int (*copies)(int held, int goal);
 };
 
-// The options both commands take, besides their goal option.
-inline constexpr OptionRule TargetListOptions[] = {
-    {"--deck", true}, {"--csv", false}, {"--list", false}, {"-o", true}};
+// A list's options: its goal option ("--target"), then those every list takes.
+constexpr std::array<OptionRule, 5> targetListOptions(std::string_view goalOption) {
+    return {
+        {{goalOption, true}, {"--deck", true}, {"--csv", false}, {"--list", false}, {"-o", true}}};
+}
 
 int runTargetList(const TargetList& list, const Arguments& args, CliOutput& io);
+
+// The command's run function for one list.
+template <const TargetList& List> int runList(const Arguments& args, CliOutput& io) {
+    return runTargetList(List, args, io);
+}

@@ -3,19 +3,11 @@
 
 namespace {
 
-const TargetList Wants{"wants",   "--target",
-                       "target",  "missing",
-                       "Missing", [](int held, int goal) { return held < goal ? goal - held : 0; }};
+constexpr TargetList Wants{
+    "wants",   "--target", "target",
+    "missing", "Missing",  [](int held, int goal) { return held < goal ? goal - held : 0; }};
 
-const OptionRule Options[] = {{"--target", true},
-                              TargetListOptions[0],
-                              TargetListOptions[1],
-                              TargetListOptions[2],
-                              TargetListOptions[3]};
-
-int wants(const Arguments& args, CliOutput& io) {
-    return runTargetList(Wants, args, io);
-}
+constexpr auto Options = targetListOptions(Wants.goalOption);
 
 } // namespace
 
@@ -36,5 +28,5 @@ const CliCommand WantsCommand{
     "  -o OUT       write to OUT (safely: all or nothing) instead of standard output\n",
     Options,
     1,
-    wants,
+    runList<Wants>,
     "one deck file"};
