@@ -91,7 +91,8 @@ bool prepareImport(const Arguments& args, std::string_view command, ImportTarget
 }
 
 bool readImportText(const ImportTarget& target, std::string& text, CliOutput& io) {
-    ReadResult file = readFileBytes(target.input, ImportSizeLimit);
+    // Room for Windows-1252 text made UTF-8 in place: a byte becomes at most three.
+    ReadResult file = readFileBytes(target.input, ImportSizeLimit, 3);
     if (file.ok && file.bytes.size() == DeckFileSize) {
         const auto decks = std::make_unique<DeckSet>();
         if (decodeDeckFile(file.bytes, *decks)) {

@@ -1,5 +1,7 @@
 #include "cli/text_decoding.h"
 
+#include <cstring>
+
 #include "catalogue/windows1252.h"
 
 namespace {
@@ -33,6 +35,49 @@ std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
         appendUtf8(text, static_cast<char32_t>(unit));
     }
     return text;
+}
+
+std::size_t utf8Length(char32_t codePoint) {
+    return codePoint < 0x80 ? 1 : codePoint < 0x800 ? 2 : 3;
+}
+
+// Windows-1252 bytes as UTF-8. Sized exactly first: a byte may become three, and
+// growing by doubling would need twice that. Where the bytes' buffer has room for the
+// result (the import's reader leaves it, and untouched room costs no memory), the text
+// is made in place, so the file's bytes and its text never both take memory.
+void windows1252AsUtf8(std::string& bytes, std::string& text) {
+    const std::size_t count = bytes.size();
+    std::size_t size = 0;
+    for (const char c : bytes)
+        size += utf8Length(windows1252ToCodePoint(static_cast<unsigned char>(c)));
+    if (bytes.capacity() < size) {
+        text.clear();
+        text.reserve(size);
+        for (const char c : bytes)
+            appendUtf8(text, windows1252ToCodePoint(static_cast<unsigned char>(c)));
+        std::string().swap(bytes);
+        return;
+    }
+    // The bytes move to the end; each is read before its UTF-8 form (never shorter) is
+    // written, and the writing never passes a byte not yet read.
+    bytes.resize(size);
+    char* const data = bytes.data();
+    std::memmove(data + (size - count), data, count);
+    std::size_t out = 0;
+    for (std::size_t in = size - count; in < size; ++in) {
+        const char32_t codePoint = windows1252ToCodePoint(static_cast<unsigned char>(data[in]));
+        if (codePoint < 0x80) {
+            data[out++] = static_cast<char>(codePoint);
+        } else if (codePoint < 0x800) {
+            data[out++] = static_cast<char>(0xC0 | codePoint >> 6);
+            data[out++] = static_cast<char>(0x80 | (codePoint & 0x3F));
+        } else {
+            data[out++] = static_cast<char>(0xE0 | codePoint >> 12);
+            data[out++] = static_cast<char>(0x80 | (codePoint >> 6 & 0x3F));
+            data[out++] = static_cast<char>(0x80 | (codePoint & 0x3F));
+        }
+    }
+    text = std::move(bytes);
 }
 
 } // namespace
@@ -92,17 +137,6 @@ bool decodeText(std::string&& bytes, std::string& text, TextEncoding& encoding,
         return true;
     }
     encoding = TextEncoding::Windows1252;
-    // Sized exactly first: a byte may become three, and growing by doubling would
-    // need twice that.
-    std::size_t size = 0;
-    for (const char c : view) {
-        const char32_t codePoint = windows1252ToCodePoint(static_cast<unsigned char>(c));
-        size += codePoint < 0x80 ? 1 : codePoint < 0x800 ? 2 : 3;
-    }
-    text.clear();
-    text.reserve(size);
-    for (const char c : view)
-        appendUtf8(text, windows1252ToCodePoint(static_cast<unsigned char>(c)));
-    std::string().swap(bytes);
+    windows1252AsUtf8(bytes, text);
     return true;
 }

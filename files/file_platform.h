@@ -79,7 +79,8 @@ class FilePlatform {
 FilePlatform& platformFiles();
 
 WriteResult writeFileSafely(FilePlatform& files, const std::string& path, std::string_view bytes);
-ReadResult readFileBytes(FilePlatform& files, const std::string& path, uint64_t limit);
+ReadResult readFileBytes(FilePlatform& files, const std::string& path, uint64_t limit,
+                         std::size_t room = 1);
 
 // The temporary file's name: a fixed, short name in the target's folder, so any name
 // that can be loaded can be saved.

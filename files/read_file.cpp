@@ -34,7 +34,7 @@ FileStatus readAll(FilePlatform& files, FilePlatform::Handle file, uint64_t limi
 }
 
 // Reads the open file, or says why not in `result.reason`.
-void readOpenFile(FilePlatform& files, FilePlatform::Handle file, uint64_t limit,
+void readOpenFile(FilePlatform& files, FilePlatform::Handle file, uint64_t limit, std::size_t room,
                   ReadResult& result) {
     FileStamp before, after;
     FileStatus status = files.measure(file, before);
@@ -43,7 +43,7 @@ void readOpenFile(FilePlatform& files, FilePlatform::Handle file, uint64_t limit
         return;
     }
     if (status.ok()) {
-        result.bytes.reserve(static_cast<std::size_t>(before.size));
+        result.bytes.reserve(static_cast<std::size_t>(before.size) * room);
         status = readAll(files, file, limit, result);
     }
     if (result.tooLarge) return;
@@ -62,7 +62,8 @@ void readOpenFile(FilePlatform& files, FilePlatform::Handle file, uint64_t limit
 
 } // namespace
 
-ReadResult readFileBytes(FilePlatform& files, const std::string& path, uint64_t limit) {
+ReadResult readFileBytes(FilePlatform& files, const std::string& path, uint64_t limit,
+                         std::size_t room) {
     ReadResult result;
     FilePlatform::Handle file = 0;
     const FileStatus opened = files.openToRead(path, file);
@@ -70,12 +71,12 @@ ReadResult readFileBytes(FilePlatform& files, const std::string& path, uint64_t 
         result.reason = reasonFor(opened, false);
         return result;
     }
-    readOpenFile(files, file, limit, result);
+    readOpenFile(files, file, limit, room, result);
     files.close(file); // nothing was written, so closing cannot lose anything
     result.ok = result.reason.empty();
     return result;
 }
 
-ReadResult readFileBytes(const std::string& path, uint64_t limit) {
-    return readFileBytes(platformFiles(), path, limit);
+ReadResult readFileBytes(const std::string& path, uint64_t limit, std::size_t room) {
+    return readFileBytes(platformFiles(), path, limit, room);
 }

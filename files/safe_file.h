@@ -10,6 +10,7 @@
 // Paths are UTF-8. Failures come back as a short reason in plain words ("disk full",
 // "access denied", "file not found", ...), meant to follow the file name in a message.
 // The steps and their platform halves: files/file_platform.h.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -31,5 +32,7 @@ WriteResult writeFileSafely(const std::string& path, std::string_view bytes);
 
 // The whole file, refused unread when it holds more than `limit` bytes, and refused
 // when it changed while it was read (another program writing it), so the bytes are
-// always one version of the file.
-ReadResult readFileBytes(const std::string& path, uint64_t limit);
+// always one version of the file. `room`: the buffer is reserved for that many times
+// the file's size, for a caller that widens the text in place (room not written to
+// takes no memory).
+ReadResult readFileBytes(const std::string& path, uint64_t limit, std::size_t room = 1);

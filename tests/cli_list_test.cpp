@@ -2,7 +2,9 @@
 // every import shares (--onto, --replace, --sum, --check, the summary).
 #include <gtest/gtest.h>
 
+#include "catalogue/windows1252.h"
 #include "cli/card_fields.h"
+#include "cli/text_decoding.h"
 #include "tests/cli_test_support.h"
 
 namespace {
@@ -121,6 +123,24 @@ TEST(CliList, ReadsUtf16AndWindows1252) {
     EXPECT_EQ(cli({"import-list", folder.file("odd.txt"), "--check", "--deck", "1"}).err,
               "Could not read " + folder.file("odd.txt") +
                   ": UTF-16 with an odd number of bytes.\n");
+}
+
+// In place where the buffer has room (as the import's reader leaves it) or in a new
+// buffer, every byte of the code page gives the same text, wide ones first or last.
+TEST(CliList, Windows1252BecomesTheSameUtf8InPlaceOrNot) {
+    std::string all = "\x80\x99\xFF";
+    for (int byte = 1; byte < 256; ++byte)
+        all += static_cast<char>(byte);
+    all += "\x80";
+    for (const std::size_t room : {1, 3}) {
+        std::string bytes, text, reason;
+        bytes.reserve(all.size() * room);
+        bytes.append(all);
+        TextEncoding encoding{};
+        ASSERT_TRUE(decodeText(std::move(bytes), text, encoding, reason));
+        EXPECT_EQ(encoding, TextEncoding::Windows1252);
+        EXPECT_EQ(text, windows1252ToUtf8(all)) << "room " << room;
+    }
 }
 
 } // namespace
