@@ -13,6 +13,10 @@ msi=$(realpath "$1") version=$2 smoke=$3
 [ -f "$msi" ] || { echo "FAIL: no installer at $msi (scripts/setup.sh installs wixl)"; exit 1; }
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/cardhold-installer.XXXXXXXX")
+# A home of its own: Wine links the user's Documents to $HOME, and the test writes a
+# deck file there, which must never be a real user's.
+mkdir "$scratch/home"
+export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config
 export WINEPREFIX=$scratch/prefix WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
 cleanup() {
   "$CARDHOLD_WINESERVER" -k 2>/dev/null || true
@@ -37,6 +41,10 @@ installed=$c/$program_files/Cardhold
 shortcuts() { ls "$c"/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Cardhold.lnk \
   "$c"/users/*/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/Cardhold.lnk 2>/dev/null || true; }
 documents=$(ls -d "$c"/users/*/Documents | grep -v /Public/ | head -n 1)
+case "$(realpath "$documents")" in
+"$(realpath "$scratch")"/*) ;;
+*) echo "FAIL: Documents is $(realpath "$documents"), outside the test's folder"; exit 1 ;;
+esac
 printf 'a deck file' > "$documents/decks.tvn"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 entry_of_cardhold() { # the installed-programs entries, as text
