@@ -66,22 +66,35 @@ bool utf16ToWindows1252(std::u16string_view utf16, std::string& text) {
     return true;
 }
 
-void appendUtf8(std::string& out, char32_t codePoint) {
+std::size_t writeUtf8(char32_t codePoint, char* out) {
+    const auto continuation = [&](int shift) {
+        return static_cast<char>(0x80 | ((codePoint >> shift) & 0x3F));
+    };
     if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | (codePoint >> 6));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (codePoint >> 18));
-        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+        out[0] = static_cast<char>(codePoint);
+        return 1;
     }
+    if (codePoint < 0x800) {
+        out[0] = static_cast<char>(0xC0 | (codePoint >> 6));
+        out[1] = continuation(0);
+        return 2;
+    }
+    if (codePoint < 0x10000) {
+        out[0] = static_cast<char>(0xE0 | (codePoint >> 12));
+        out[1] = continuation(6);
+        out[2] = continuation(0);
+        return 3;
+    }
+    out[0] = static_cast<char>(0xF0 | (codePoint >> 18));
+    out[1] = continuation(12);
+    out[2] = continuation(6);
+    out[3] = continuation(0);
+    return 4;
+}
+
+void appendUtf8(std::string& out, char32_t codePoint) {
+    char bytes[4];
+    out.append(bytes, writeUtf8(codePoint, bytes));
 }
 
 std::string foldName(std::string_view name) {

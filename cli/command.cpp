@@ -101,16 +101,29 @@ bool loadDeckArgument(const std::string& path, DeckSet& decks, CliOutput& io) {
     return false;
 }
 
-int writeOutput(const Arguments& args, std::string_view bytes, std::string_view verb,
+bool outputToFile(const Arguments& args) {
+    return args.has("-o") && args.value("-o") != "-";
+}
+
+const char* textLineEnd(const Arguments& args) {
+#ifdef _WIN32
+    (void)args;
+    return "\r\n";
+#else
+    return outputToFile(args) ? "\r\n" : "\n";
+#endif
+}
+
+int writeOutput(const Arguments& args, std::string_view bytes, std::string_view couldNot,
                 CliOutput& io) {
-    if (!args.has("-o") || args.value("-o") == "-") {
+    if (!outputToFile(args)) {
         io.out += bytes;
         return ExitSuccess;
     }
     const std::string& path = args.value("-o");
     const WriteResult written = writeFileSafely(path, bytes);
     if (!written.ok)
-        return failure(io, "Could not " + std::string(verb) + " to " + path + ": " +
+        return failure(io, "Could not " + std::string(couldNot) + " " + path + ": " +
                                written.reason + ".");
     return ExitSuccess;
 }

@@ -51,9 +51,17 @@ bool outputIsInput(const std::string& output, const std::string& input, CliOutpu
 // Reads a deck file as the window does, or says "Could not load PATH: REASON.".
 bool loadDeckArgument(const std::string& path, DeckSet& decks, CliOutput& io);
 
+// True when the output goes to a file (-o given and not "-").
+bool outputToFile(const Arguments& args);
+
+// How a text output ends its lines: CR LF in a file and on Windows; a POSIX terminal
+// or pipe gets its own line ends.
+const char* textLineEnd(const Arguments& args);
+
 // A command's output: to standard output without -o or with "-o -", else written
-// safely to the file ("Could not VERB to PATH: REASON." when that fails).
-int writeOutput(const Arguments& args, std::string_view bytes, std::string_view verb,
+// safely to the file ("Could not COULD_NOT PATH: REASON." when that fails, COULD_NOT
+// being "export to" or "write").
+int writeOutput(const Arguments& args, std::string_view bytes, std::string_view couldNot,
                 CliOutput& io);
 
 // "1 copy", "2 copies": a number with the word's singular or plural form.

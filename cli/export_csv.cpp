@@ -47,7 +47,7 @@ int exportCsv(const Arguments& args, CliOutput& io) {
     if (args.has("-o") && outputIsInput(args.value("-o"), deckPath, io)) return ExitFailure;
     const auto decks = std::make_unique<DeckSet>();
     if (!loadDeckArgument(deckPath, *decks, io)) return ExitFailure;
-    return writeOutput(args, buildCardCsv(*decks, separator[0], !args.has("--no-bom")), "export",
+    return writeOutput(args, buildCardCsv(*decks, separator[0], !args.has("--no-bom")), "export to",
                        io);
 }
 

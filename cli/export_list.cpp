@@ -14,12 +14,7 @@ int exportList(const Arguments& args, CliOutput& io) {
     if (only < -1) return ExitFailure;
     const auto decks = std::make_unique<DeckSet>();
     if (!loadDeckArgument(args.positional[0], *decks, io)) return ExitFailure;
-        // CR LF in a file and on Windows; a POSIX terminal or pipe gets its own line ends.
-#ifdef _WIN32
-    const char* const lineEnd = "\r\n";
-#else
-    const char* const lineEnd = args.has("-o") && args.value("-o") != "-" ? "\r\n" : "\n";
-#endif
+    const char* const lineEnd = textLineEnd(args);
     std::string list;
     for (int card = 0; card < CardCount; ++card) {
         long long count = 0;
@@ -29,7 +24,7 @@ int exportList(const Arguments& args, CliOutput& io) {
         list += cardListLine(static_cast<std::size_t>(card), static_cast<unsigned>(count));
         list += lineEnd;
     }
-    return writeOutput(args, list, "export", io);
+    return writeOutput(args, list, "export to", io);
 }
 
 } // namespace

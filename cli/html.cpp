@@ -2,7 +2,6 @@
 
 #include "cli/collection_page.h"
 #include "cli/command.h"
-#include "cli/output_file.h"
 #include "cli/text_decoding.h"
 #include "store/deck_set.h"
 
@@ -21,9 +20,9 @@ int html(const Arguments& args, CliOutput& io) {
     }
     const auto decks = std::make_unique<DeckSet>();
     if (!loadDeckArgument(args.positional[0], *decks, io)) return ExitFailure;
-    return deliverOutput(
-        args, io, "html",
-        buildCollectionPage(*decks, title, args.has("--target") ? &targets : nullptr));
+    return writeOutput(
+        args, buildCollectionPage(*decks, title, args.has("--target") ? &targets : nullptr),
+        "write", io);
 }
 
 } // namespace

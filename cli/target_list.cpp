@@ -11,7 +11,6 @@
 #include "cli/command.h"
 #include "cli/csv_writer.h"
 #include "cli/export_csv.h"
-#include "cli/output_file.h"
 #include "cli/rarity_targets.h"
 #include "store/deck_set.h"
 
@@ -24,10 +23,6 @@ struct ListedCard {
 // The fixed-width field as it is, trailing spaces kept, so that columns align.
 template <std::size_t N> std::string paddedText(const char (&field)[N]) {
     return windows1252ToUtf8(std::string_view(field, strnlen(field, N)));
-}
-
-std::string plural(long long count, const char* one, const char* many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
 void appendTable(std::string& out, const TargetList& list, const std::vector<ListedCard>& cards,
@@ -53,12 +48,12 @@ void appendTable(std::string& out, const TargetList& list, const std::vector<Lis
     for (const long long each : copiesIn)
         copies += each;
     ((out += eol) += std::string(list.totalsLabel) + ": " +
-                     plural(static_cast<long long>(cards.size()), "card", "cards") + ", " +
-                     plural(copies, "copy", "copies")) += eol;
+                     counted(static_cast<long long>(cards.size()), "card", "cards") + ", " +
+                     counted(copies, "copy", "copies")) += eol;
     for (int set = 0; set < SetCount; ++set) {
         std::snprintf(line, sizeof line, "  %s  %s, %s", paddedText(SetNames[set]).c_str(),
-                      plural(cardsIn[set], "card", "cards").c_str(),
-                      plural(copiesIn[set], "copy", "copies").c_str());
+                      counted(cardsIn[set], "card", "cards").c_str(),
+                      counted(copiesIn[set], "copy", "copies").c_str());
         (out += line) += eol;
     }
 }
@@ -114,5 +109,5 @@ int runTargetList(const TargetList& list, const Arguments& args, CliOutput& io) 
     } else {
         appendTable(bytes, list, cards, eol);
     }
-    return deliverOutput(args, io, list.command, bytes);
+    return writeOutput(args, bytes, "write", io);
 }

@@ -64,19 +64,8 @@ void windows1252AsUtf8(std::string& bytes, std::string& text) {
     char* const data = bytes.data();
     std::memmove(data + (size - count), data, count);
     std::size_t out = 0;
-    for (std::size_t in = size - count; in < size; ++in) {
-        const char32_t codePoint = windows1252ToCodePoint(static_cast<unsigned char>(data[in]));
-        if (codePoint < 0x80) {
-            data[out++] = static_cast<char>(codePoint);
-        } else if (codePoint < 0x800) {
-            data[out++] = static_cast<char>(0xC0 | codePoint >> 6);
-            data[out++] = static_cast<char>(0x80 | (codePoint & 0x3F));
-        } else {
-            data[out++] = static_cast<char>(0xE0 | codePoint >> 12);
-            data[out++] = static_cast<char>(0x80 | (codePoint >> 6 & 0x3F));
-            data[out++] = static_cast<char>(0x80 | (codePoint & 0x3F));
-        }
-    }
+    for (std::size_t in = size - count; in < size; ++in)
+        out += writeUtf8(windows1252ToCodePoint(static_cast<unsigned char>(data[in])), data + out);
     text = std::move(bytes);
 }
 
