@@ -14,23 +14,14 @@ need_root() {
 SUDO=$(need_root)
 
 # chromium and nodejs: the collection page's test opens the page in headless Chromium;
-# zip, wixl and msitools: the release's zip and installer; time: the memory measurements.
+# zip, wixl and msitools: the release's zip and installer; time: the memory measurements;
+# python3-markdown: the guide as one HTML page.
 packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev python3
           mingw-w64 wine wine32 wine64 fonts-wine locales xvfb x11-utils imagemagick
-          chromium nodejs zip wixl msitools time)
+          chromium nodejs zip wixl msitools time python3-markdown)
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-
-if [ ${#missing[@]} -gt 0 ]; then
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    $SUDO dpkg --add-architecture i386
-  fi
-  $SUDO apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+. "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
+install_packages "${packages[@]}" || { echo "setup: cannot go on without those packages" >&2; exit 1; }
 
 # One Wine prefix, created before any test runs so parallel tests never race to make it.
 . "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
