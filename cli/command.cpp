@@ -1,7 +1,7 @@
 #include "cli/command.h"
 
-#include "cli/card_list_line.h"
-#include "cli/text_decoding.h"
+#include "cli/cards/card_list_line.h"
+#include "cli/text/text_decoding.h"
 #include "files/deck_file_reader.h"
 #include "files/file_identity.h"
 #include "files/safe_file.h"

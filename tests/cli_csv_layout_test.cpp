@@ -2,7 +2,7 @@
 // cards by id, by set and number or by name, sep= lines, tabs and UTF-16.
 #include <gtest/gtest.h>
 
-#include "cli/card_fields.h"
+#include "cli/cards/card_fields.h"
 #include "tests/cli_test_support.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // The console program's CSV commands: export-csv and import-csv.
 #include <gtest/gtest.h>
 
-#include "cli/card_fields.h"
-#include "cli/csv_writer.h"
+#include "cli/cards/card_fields.h"
+#include "cli/text/csv_writer.h"
 #include "tests/cli_test_support.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/windows1252.h"
-#include "cli/card_fields.h"
-#include "cli/text_decoding.h"
+#include "cli/cards/card_fields.h"
+#include "cli/text/text_decoding.h"
 #include "tests/cli_test_support.h"
 
 namespace {

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/card_record.h"
-#include "cli/card_list_line.h"
-#include "cli/card_matcher.h"
+#include "cli/cards/card_list_line.h"
+#include "cli/cards/card_matcher.h"
 
 namespace {
 

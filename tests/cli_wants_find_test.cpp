@@ -1,8 +1,8 @@
 // The console program's wants, spares, find and html commands, in-process.
 #include <gtest/gtest.h>
 
-#include "cli/card_fields.h"
-#include "cli/card_list_line.h"
+#include "cli/cards/card_fields.h"
+#include "cli/cards/card_list_line.h"
 #include "tests/cli_test_support.h"
 
 namespace {

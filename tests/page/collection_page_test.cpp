@@ -11,7 +11,7 @@
 
 #include "catalogue/name_tables.h"
 #include "catalogue/windows1252.h"
-#include "cli/card_fields.h"
+#include "cli/cards/card_fields.h"
 #include "cli/cli.h"
 #include "store/deck_file.h"
 #include "tests/support/temp_folder.h"

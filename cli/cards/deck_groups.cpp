@@ -1,0 +1,18 @@
+#include "cli/cards/deck_groups.h"
+
+#include <initializer_list>
+
+#include "store/deck_set.h"
+
+DeckGroups countDeckGroups(const DeckSet& decks, int deck) {
+    DeckGroups groups;
+    for (int card = 0; card < CardCount; ++card) {
+        const CardRecord& record = CardCatalogue[card];
+        const bool held = decks.decks[deck].counts[card] != 0;
+        for (GroupShare* share : {&groups.sets[record.set], &groups.rarities[record.rarity]}) {
+            ++share->of;
+            share->held += held;
+        }
+    }
+    return groups;
+}

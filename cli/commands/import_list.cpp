@@ -1,0 +1,65 @@
+#include "cli/cards/card_list_line.h"
+#include "cli/import/deck_import.h"
+
+namespace {
+
+// Each line of the text with its number; CR LF, LF and a lone CR each end one.
+template <typename Each> void forEachLine(std::string_view text, Each each) {
+    int number = 1;
+    for (std::size_t at = 0; at < text.size(); ++number) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
+        each(number, text.substr(at, end - at));
+        at = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+}
+
+int importList(const Arguments& args, CliOutput& io) {
+    const int deck = deckOption(args, io, "import-list");
+    if (deck < -1) return ExitFailure;
+    if (deck < 0)
+        return usageError(io, "import-list", "--deck N is needed: the deck the list fills");
+    ImportTarget target;
+    std::string text;
+    if (!prepareImport(args, "import-list", target, io) || !readImportText(target, text, io))
+        return ExitFailure;
+    importDeck(target, deck);
+    CsvFaults faults;
+    forEachLine(text, [&](int line, std::string_view content) {
+        const CardListEntry entry = parseCardListLine(content);
+        if (entry.ignored) return;
+        const CardMatch match = matchCardListEntry(entry, !faults.full());
+        if (match.card < 0) return faults.add(line, match.fault);
+        long counts[DeckCount] = {-1, -1, -1, -1, -1};
+        counts[deck] = static_cast<long>(entry.count);
+        importRow(target, line, match.card, counts, faults);
+    });
+    return finishImport(target, faults, io);
+}
+
+} // namespace
+
+const CliCommand ImportListCommand{
+    "import-list",
+    "import-list LISTFILE -o DECKFILE --deck N [--onto FILE] [--replace] [--sum] [--check]\n"
+    "      counts from a plain card list into one deck",
+    "Usage: cardhold-cli import-list LISTFILE -o DECKFILE --deck N [--onto FILE] [--replace]\n"
+    "                                [--sum] [--check]\n"
+    "Reads a plain card list, one card a line, into deck N:\n"
+    "  3 Amber Horn              3x Amber Horn             Amber Horn   (one copy)\n"
+    "  3 Amber Horn (Grimward)   3 Amber Horn [GW]         3 GW030      (the id)\n"
+    "Names are matched without case, accents, hyphens and apostrophes; a name several\n"
+    "cards share needs its set or the id. Blank lines and lines starting with # or //\n"
+    "are ignored. UTF-8, UTF-16 or Windows-1252 text. On any error (listed as\n"
+    "FILE:LINE: reason) nothing is written and the status is 2; else a summary of what\n"
+    "changed.\n\n"
+    "  -o DECKFILE      the deck file to write (safely: all or nothing); - for standard output\n"
+    "  --deck N         the deck (1..5) the list fills\n"
+    "  --onto FILE      start from this deck file's counts; only the listed cards change\n"
+    "  --replace        deck N holds exactly the list: 0 for every card it does not name\n"
+    "                   (needed, or --onto, when DECKFILE exists)\n"
+    "  --sum            add up lines for the same card instead of refusing them\n"
+    "  --check          read and match everything, show what would change, write nothing\n",
+    ImportOptions,
+    1,
+    importList,
+    "one list file"};

@@ -1,0 +1,21 @@
+#pragma once
+// The collection as one self-contained HTML page: per deck and for the five together
+// the window's totals and a completion bar per set opening into its rarities, and
+// the whole catalogue as a table that an inline script narrows as one types. The page
+// makes no network request and reads no other file.
+#include <string>
+#include <string_view>
+
+#include "cli/cards/rarity_targets.h"
+
+struct DeckSet;
+
+// `title` is UTF-8; `targets`, when given, adds the cards at their target to every
+// bar and sets what "missing" and "spare" mean in the table (else: none held, more
+// than one held). Uses the program's own deckSet to compute the window's figures.
+std::string buildCollectionPage(const DeckSet& decks, std::string_view title,
+                                const RarityTargets* targets);
+
+// The page's style sheet and script, constant (collection_page_assets.cpp).
+extern const char CollectionPageStyle[];
+extern const char CollectionPageScript[];

@@ -1,0 +1,17 @@
+#include "cli/page/html_writer.h"
+
+std::string escapeHtml(std::string_view utf8) {
+    std::string escaped;
+    escaped.reserve(utf8.size());
+    for (const char c : utf8) {
+        switch (c) {
+        case '&': escaped += "&amp;"; break;
+        case '<': escaped += "&lt;"; break;
+        case '>': escaped += "&gt;"; break;
+        case '"': escaped += "&quot;"; break;
+        case '\'': escaped += "&#39;"; break;
+        default: escaped += c;
+        }
+    }
+    return escaped;
+}
