@@ -4,6 +4,7 @@
 #include <span>
 
 #include "cli/command.h"
+#include "cli/command_outputs.h"
 
 #ifndef CARDHOLD_VERSION
 #define CARDHOLD_VERSION "unknown"
@@ -16,6 +17,14 @@ const CliCommand* const Commands[] = {
     &DiffCommand,      &WantsCommand,     &SparesCommand,     &FindCommand,       &HtmlCommand,
 };
 
+} // namespace
+
+std::span<const CliCommand* const> cliCommands() {
+    return Commands;
+}
+
+namespace {
+
 std::string programHelp() {
     std::string help = "Usage: cardhold-cli COMMAND ARGUMENTS...\n"
                        "Cardhold's deck files outside the window: CSV and card-list export and "
@@ -23,6 +32,8 @@ std::string programHelp() {
                        "finding a card,\na collection page.\n\nCommands:\n";
     for (const CliCommand* command : Commands) {
         help += "  ";
+        help += command->usage;
+        help += "\n      ";
         help += command->summary;
         help += '\n';
     }
@@ -38,15 +49,16 @@ int runCommand(const CliCommand& command, std::span<const std::string> args, Cli
     if (!parseArguments(args, command.options, parsed, error))
         return usageError(io, command.name, error);
     if (parsed.help) {
-        io.out += command.help;
+        io.out += commandHelp(command);
         return ExitSuccess;
     }
-    if (parsed.has("-o") && parsed.value("-o").empty())
-        return usageError(io, command.name, "-o needs a file name, or - for standard output");
+    CommandRun run{parsed, io, {}, {}};
+    if (!resolveOutputs(command, run)) return ExitFailure;
     const std::size_t files = parsed.positional.size();
     if (files < command.fileCount || files > command.fileCount + command.optionalFileCount)
         return fileCountError(io, command, parsed);
-    return command.run(parsed, io);
+    if (!guardOutputs(command, run)) return ExitFailure;
+    return writeOutputs(command, run, command.run(run));
 }
 
 int runCliCommand(const std::vector<std::string>& args, CliOutput& io) {
