@@ -29,8 +29,8 @@ int importList(const Arguments& args, CliOutput& io) {
         if (entry.ignored) return;
         const CardMatch match = matchCardListEntry(entry, !faults.full());
         if (match.card < 0) return faults.add(line, match.fault);
-        long counts[DeckCount] = {-1, -1, -1, -1, -1};
-        counts[deck] = static_cast<long>(entry.count);
+        RowCount counts[DeckCount];
+        counts[deck] = {entry.count, entry.countText};
         importRow(target, line, match.card, counts, faults);
     });
     return finishImport(target, faults, io);
