@@ -1,6 +1,7 @@
 #include "cli/command.h"
 
 #include "cli/cards/card_list_line.h"
+#include "cli/text/input_excerpt.h"
 #include "cli/text/text_decoding.h"
 #include "files/deck_file_reader.h"
 
@@ -88,7 +89,7 @@ int fileCountError(CliOutput& io, const CliCommand& command, const Arguments& ar
             io.err += "; give the output with " + std::string(outputs[0].option) + " " +
                       std::string(outputs[0].placeholder);
         else
-            io.err += "; '" + args.positional[most] + "' was not expected";
+            io.err += "; '" + inputExcerpt(args.positional[most]) + "' was not expected";
     }
     io.err += '\n';
     return usageHint(io, command.name);
@@ -103,7 +104,8 @@ int failure(CliOutput& io, std::string_view message) {
 bool loadDeckArgument(const std::string& path, DeckSet& decks, CliOutput& io) {
     DeckFileFault fault;
     if (readDeckFile(path, decks, fault, TextPeek)) return true;
-    failure(io, "Could not load " + path + ": " + fault.reason + textFileHint(fault) + ".");
+    failure(io,
+            "Could not load " + shownPath(path) + ": " + fault.reason + textFileHint(fault) + ".");
     return false;
 }
 

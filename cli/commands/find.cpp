@@ -7,6 +7,7 @@
 #include "cli/cards/card_fields.h"
 #include "cli/command.h"
 #include "cli/cards/card_matcher.h"
+#include "cli/text/input_excerpt.h"
 #include "store/deck_set.h"
 
 namespace {
@@ -18,10 +19,6 @@ struct SearchedField {
     std::string_view name;
     std::string_view (*of)(const CardRecord& record);
 };
-
-template <std::size_t N> std::string_view fieldView(const char (&field)[N]) {
-    return std::string_view(field, strnlen(field, N));
-}
 
 const SearchedField Fields[] = {
     {"name", [](const CardRecord& r) { return fieldView(r.name); }},
@@ -41,8 +38,8 @@ bool cardContains(const CardRecord& record, const std::string& folded, const Sea
 
 std::string cardLine(int card, const DeckSet* decks) {
     const CardRecord& record = CardCatalogue[card];
-    std::string line = fieldText(record.cardId) + "  " + windows1252ToUtf8(fieldView(record.name)) +
-                       "  " + windows1252ToUtf8(fieldView(SetNames[record.set]));
+    std::string line = fieldText(record.cardId) + "  " + paddedText(record.name) + "  " +
+                       paddedText(SetNames[record.set]);
     if (decks) {
         char counts[64];
         for (const StoreDeck& deck : decks->decks) {
@@ -75,7 +72,7 @@ int find(CommandRun& run) {
     for (int card = 0; card < CardCount; ++card)
         if (cardContains(CardCatalogue[card], folded, only)) found += cardLine(card, decks.get());
     if (found.empty()) {
-        io.err += "no card contains " + text + "\n";
+        io.err += "no card contains " + inputExcerpt(text) + "\n";
         return ExitNotFound;
     }
     const std::string heading = "id     " + std::string(37, ' ').replace(0, 4, "name") + "  set";

@@ -22,8 +22,8 @@ void readListRows(std::span<char> text, DeckImport& import, InputFaults& faults)
                     if (entry.ignored) return;
                     const CardMatch match = matchCardListEntry(entry, !faults.full());
                     if (match.card < 0) return faults.add(line, match.fault);
-                    long counts[DeckCount] = {-1, -1, -1, -1, -1};
-                    counts[deck] = static_cast<long>(entry.count);
+                    RowCount counts[DeckCount];
+                    counts[deck] = {entry.count, entry.countText};
                     importRow(import, line, match.card, counts, faults);
                 });
 }

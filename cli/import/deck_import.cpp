@@ -3,6 +3,10 @@
 #include <algorithm>
 
 #include "cli/cards/card_fields.h"
+#include "cli/text/count_text.h"
+#include "cli/text/input_excerpt.h"
+#include "cli/text/count_text.h"
+#include "cli/text/input_excerpt.h"
 #include "cli/text/text_decoding.h"
 #include "files/safe_file.h"
 #include "store/deck_file.h"
@@ -24,12 +28,12 @@ std::string cardId(int card) {
 
 void reportFaults(const DeckImport& import, const InputFaults& faults, CliOutput& io) {
     for (const InputFault& fault : faults.shown()) {
-        io.err += import.input;
+        io.err += shownPath(import.input);
         if (fault.line > 0) io.err += ':' + std::to_string(fault.line);
         io.err += ": " + fault.reason + "\n";
     }
     if (faults.more() > 0)
-        io.err += import.input + ": " +
+        io.err += shownPath(import.input) + ": " +
                   counted(static_cast<long long>(faults.more()), "more error", "more errors") +
                   "\n";
 }
@@ -55,8 +59,9 @@ std::string replacedDecks(const DeckImport& import, const std::string& base) {
         return "";
     std::string line = "replaced " + deckNumbers(import.named, true);
     if (std::any_of(import.named, import.named + DeckCount, [](bool named) { return !named; }))
-        line += base.empty() ? "; " + deckNumbers(import.named, false) + " empty"
-                             : "; kept " + deckNumbers(import.named, false) + " of " + base;
+        line += base.empty()
+                    ? "; " + deckNumbers(import.named, false) + " empty"
+                    : "; kept " + deckNumbers(import.named, false) + " of " + shownPath(base);
     return line + "\n";
 }
 
@@ -90,7 +95,7 @@ bool readImportText(const ImportFormat& format, const std::string& input, std::s
     if (file.ok && file.bytes.size() == DeckFileSize) {
         const auto decks = std::make_unique<DeckSet>();
         if (decodeDeckFile(file.bytes, *decks)) {
-            failure(io, input + " is a deck file, not " + std::string(format.exporter) +
+            failure(io, shownPath(input) + " is a deck file, not " + std::string(format.exporter) +
                             " reads deck files.");
             return false;
         }
@@ -98,7 +103,7 @@ bool readImportText(const ImportFormat& format, const std::string& input, std::s
     TextEncoding encoding;
     std::string reason = file.reason;
     if (!file.ok || !decodeText(std::move(file.bytes), text, encoding, reason)) {
-        failure(io, "Could not read " + input + ": " + reason + ".");
+        failure(io, "Could not read " + shownPath(input) + ": " + reason + ".");
         return false;
     }
     return true;
@@ -123,7 +128,7 @@ int finishImport(const DeckImport& import, const InputFaults& faults, CommandRun
         io.err += changes;
         return ExitSuccess;
     }
-    run.produce(encodeDeckFile(decks), changes + "wrote " + run.outputs[0].path + "\n");
+    run.produce(encodeDeckFile(decks), changes + "wrote " + shownPath(run.outputs[0].path) + "\n");
     return ExitSuccess;
 }
 
@@ -164,7 +169,7 @@ void importDeck(DeckImport& import, int deck) {
     if (import.replace) import.decks->decks[deck] = StoreDeck{};
 }
 
-void importRow(DeckImport& import, int line, int card, const long (&counts)[DeckCount],
+void importRow(DeckImport& import, int line, int card, const RowCount (&counts)[DeckCount],
                InputFaults& faults) {
     int& first = import.firstLine[card];
     if (first > 0 && !import.sum) {
@@ -175,16 +180,22 @@ void importRow(DeckImport& import, int line, int card, const long (&counts)[Deck
     const bool adding = first > 0;
     if (!adding) first = line;
     for (int deck = 0; deck < DeckCount; ++deck) {
-        if (counts[deck] < 0) continue;
+        const long count = counts[deck].value;
+        if (count < 0) continue;
         int32_t& held = import.decks->decks[deck].counts[card];
-        const long total = adding ? held + counts[deck] : counts[deck];
+        const long total = adding ? held + count : count;
         if (total <= MaxCount) {
             held = static_cast<int32_t>(total);
             continue;
         }
-        faults.add(line, "card " + cardId(card) +
-                             (import.deckColumns ? ", deck " + std::to_string(deck + 1) : "") +
-                             ": count " + std::to_string(total) +
-                             (adding ? " with the lines before" : "") + "; counts are 0 to 255");
+        // A count beyond the cap is named as written, not as the number it was cut to.
+        const bool asWritten = count >= CountCap;
+        faults.add(
+            line,
+            "card " + cardId(card) +
+                (import.deckColumns ? ", deck " + std::to_string(deck + 1) : "") + ": count " +
+                (asWritten ? inputExcerpt(counts[deck].written)
+                           : std::to_string(total) + (adding ? " with the lines before" : "")) +
+                "; counts are " + countRange());
     }
 }
