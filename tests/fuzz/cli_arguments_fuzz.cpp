@@ -41,8 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     std::vector<std::string> args;
     for (std::size_t at = 0; at <= input.size() && args.size() < MostArguments;) {
         const std::size_t end = std::min(input.find('\0', at), input.size());
-        std::string arg(input.substr(at, end - at));
-        if (!args.empty() && !arg.starts_with('-')) arg.insert(0, "f");
+        const std::string_view given = input.substr(at, end - at);
+        std::string arg(!args.empty() && !given.starts_with('-') ? "f" : "");
+        arg += given;
         args.push_back(std::move(arg));
         at = end + 1;
     }
