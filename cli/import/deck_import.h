@@ -45,6 +45,9 @@ void importDeck(ImportTarget& target, int deck);
 void importRow(ImportTarget& target, int line, int card, const long (&counts)[DeckCount],
                CsvFaults& faults);
 
+// Each fault as "INPUT:LINE: reason", then how many more there were.
+void reportImportFaults(const ImportTarget& target, const CsvFaults& faults, CliOutput& io);
+
 // Reports the faults, or the summary and (unless --check) writes the deck file; the
 // exit status.
 int finishImport(ImportTarget& target, const CsvFaults& faults, CliOutput& io);
