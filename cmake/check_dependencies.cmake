@@ -10,7 +10,7 @@ set(allowed_browser "catalogue;ui;store")
 set(allowed_reports "catalogue;ui;store;browser")
 set(allowed_files "catalogue;store")
 set(allowed_shell "catalogue;ui;store;browser;reports;files")
-set(allowed_cli "catalogue;ui;store;reports;files")
+set(allowed_cli "catalogue;store;reports;files")
 set(project_folders catalogue ui store browser reports files shell cli tests tools)
 
 set(faults "")

@@ -90,7 +90,7 @@ int applyTrade(const Arguments& args, CliOutput& io) {
     const int into = deckNumber(args, "--into-deck", 0, io);
     if (from < -1 || into < 0) return ExitFailure;
 
-    ImportTarget target;
+    DeckImport target;
     target.command = "apply-trade";
     target.input = args.value("--give");
     target.check = args.has("--check");
@@ -113,7 +113,7 @@ int applyTrade(const Arguments& args, CliOutput& io) {
         !readCardCopies(args.value("--get"), "apply-trade", *get, io))
         return ExitFailure;
     if (!applyCopies(args, *give, *get, from, into, *target.decks, io)) return ExitFailure;
-    return finishImport(target, CsvFaults{}, io);
+    return finishImport(target, InputFaults{}, io);
 }
 
 } // namespace

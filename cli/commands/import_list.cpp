@@ -8,11 +8,11 @@ int importList(const Arguments& args, CliOutput& io) {
     if (deck < -1) return ExitFailure;
     if (deck < 0)
         return usageError(io, "import-list", "--deck N is needed: the deck the list fills");
-    ImportTarget target;
+    DeckImport target;
     std::string text;
     if (!prepareImport(args, "import-list", target, io) || !readImportText(target, text, io))
         return ExitFailure;
-    CsvFaults faults;
+    InputFaults faults;
     readListCounts(text, deck, target, faults);
     return finishImport(target, faults, io);
 }

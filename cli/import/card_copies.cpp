@@ -25,7 +25,7 @@ bool isCsv(std::string_view text) {
 
 bool readCardCopies(const std::string& path, std::string_view command, CardCopies& copies,
                     CliOutput& io) {
-    ImportTarget target;
+    DeckImport target;
     target.command = command;
     target.input = path;
     target.check = target.sum = true;
@@ -33,7 +33,7 @@ bool readCardCopies(const std::string& path, std::string_view command, CardCopie
     target.firstLine.assign(CardCount, 0);
     std::string text;
     if (!readImportText(target, text, io)) return false;
-    CsvFaults faults;
+    InputFaults faults;
     if (isCsv(text)) {
         char separator = csvSeparatorLine(text);
         CsvImportRules rules;

@@ -17,7 +17,7 @@ template <typename Each> void forEachLine(std::string_view text, Each each) {
 
 } // namespace
 
-void readListCounts(std::string_view text, int deck, ImportTarget& target, CsvFaults& faults) {
+void readListCounts(std::string_view text, int deck, DeckImport& target, InputFaults& faults) {
     importDeck(target, deck);
     forEachLine(text, [&](int line, std::string_view content) {
         const CardListEntry entry = parseCardListLine(content);

@@ -3,8 +3,8 @@
 // card_list_line.h); the faults come in line order.
 #include <string_view>
 
-#include "cli/text/csv_reader.h"
+#include "cli/text/input_faults.h"
 
-struct ImportTarget;
+struct DeckImport;
 
-void readListCounts(std::string_view text, int deck, ImportTarget& target, CsvFaults& faults);
+void readListCounts(std::string_view text, int deck, DeckImport& target, InputFaults& faults);
