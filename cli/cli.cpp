@@ -4,6 +4,7 @@
 #include <span>
 
 #include "cli/command.h"
+#include "cli/text/input_excerpt.h"
 
 #ifndef CARDHOLD_VERSION
 #define CARDHOLD_VERSION "unknown"
@@ -69,7 +70,7 @@ int runCliCommand(const std::vector<std::string>& args, CliOutput& io) {
     }
     for (const CliCommand* command : Commands)
         if (command->name == first) return runCommand(*command, std::span(args).subspan(1), io);
-    return failure(io, "cardhold-cli: unknown command '" + first +
+    return failure(io, "cardhold-cli: unknown command '" + inputExcerpt(first) +
                            "'\nRun 'cardhold-cli --help' for the commands.");
 }
 

@@ -1,6 +1,7 @@
 #include "cli/command.h"
 
 #include "cli/cards/card_list_line.h"
+#include "cli/text/input_excerpt.h"
 #include "cli/text/text_decoding.h"
 #include "files/deck_file_reader.h"
 #include "files/file_identity.h"
@@ -53,7 +54,7 @@ int fileCountError(CliOutput& io, const CliCommand& command, const Arguments& ar
         if (!output.empty() && !args.has("-o"))
             io.err += "; give the output with -o " + std::string(output);
         else
-            io.err += "; '" + args.positional[most] + "' was not expected";
+            io.err += "; '" + inputExcerpt(args.positional[most]) + "' was not expected";
     }
     io.err += '\n';
     return usageHint(io, command.name);
@@ -67,7 +68,7 @@ int failure(CliOutput& io, std::string_view message) {
 
 bool outputIsInput(const std::string& output, const std::string& input, CliOutput& io) {
     if (!fileIdentity(output).sameFileAs(fileIdentity(input))) return false;
-    failure(io, "Could not write " + output + ": it is the file being read.");
+    failure(io, "Could not write " + shownPath(output) + ": it is the file being read.");
     return true;
 }
 
@@ -97,7 +98,7 @@ bool loadDeckArgument(const std::string& path, DeckSet& decks, CliOutput& io) {
     std::string reason;
     if (readDeckFile(path, decks, reason)) return true;
     if (reason.starts_with("wrong size")) reason += textFileHint(path);
-    failure(io, "Could not load " + path + ": " + reason + ".");
+    failure(io, "Could not load " + shownPath(path) + ": " + reason + ".");
     return false;
 }
 
@@ -123,7 +124,7 @@ int writeOutput(const Arguments& args, std::string_view bytes, std::string_view 
     const std::string& path = args.value("-o");
     const WriteResult written = writeFileSafely(path, bytes);
     if (!written.ok)
-        return failure(io, "Could not " + std::string(couldNot) + " " + path + ": " +
+        return failure(io, "Could not " + std::string(couldNot) + " " + shownPath(path) + ": " +
                                written.reason + ".");
     return ExitSuccess;
 }

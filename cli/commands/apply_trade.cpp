@@ -6,6 +6,7 @@
 #include "cli/command.h"
 #include "cli/import/card_copies.h"
 #include "cli/import/deck_import.h"
+#include "cli/text/input_excerpt.h"
 #include "files/file_identity.h"
 #include "files/deck_file_reader.h"
 
@@ -75,7 +76,7 @@ bool applyCopies(const Arguments& args, const CardCopies& give, const CardCopies
         return a.list != b.list ? a.list < b.list : a.line < b.line;
     });
     for (const Refusal& refusal : refusals)
-        io.err += args.value(refusal.list == 0 ? "--give" : "--get") + ":" +
+        io.err += shownPath(args.value(refusal.list == 0 ? "--give" : "--get")) + ":" +
                   std::to_string(refusal.line) + ": " + refusal.reason + "\n";
     return refusals.empty();
 }
@@ -101,8 +102,9 @@ int applyTrade(const Arguments& args, CliOutput& io) {
             if (outputIsInput(target.output, args.value(input), io)) return ExitFailure;
         if (fileIdentity(target.output).regularFile &&
             !fileIdentity(target.output).sameFileAs(fileIdentity(onto)))
-            return failure(io, target.output + " exists: --onto names " + onto +
-                                   "; write to a new file, or give --onto " + target.output);
+            return failure(io, shownPath(target.output) + " exists: --onto names " +
+                                   shownPath(onto) + "; write to a new file, or give --onto " +
+                                   shownPath(target.output));
     }
     target.decks = std::make_unique<DeckSet>();
     target.baseline = std::make_unique<DeckSet>();

@@ -7,6 +7,7 @@
 #include "cli/cards/card_fields.h"
 #include "cli/command.h"
 #include "cli/cards/card_matcher.h"
+#include "cli/text/input_excerpt.h"
 #include "store/deck_set.h"
 
 namespace {
@@ -73,7 +74,7 @@ int find(const Arguments& args, CliOutput& io) {
     for (int card = 0; card < CardCount; ++card)
         if (cardContains(CardCatalogue[card], folded, only)) found += cardLine(card, decks.get());
     if (found.empty()) {
-        io.err += "no card contains " + text + "\n";
+        io.err += "no card contains " + inputExcerpt(text) + "\n";
         return ExitNotFound;
     }
     const std::string heading = "id     " + std::string(37, ' ').replace(0, 4, "name") + "  set";

@@ -2,7 +2,7 @@
 
 #include "cli/page/collection_page.h"
 #include "cli/command.h"
-#include "cli/text/text_decoding.h"
+#include "catalogue/utf8.h"
 #include "store/deck_set.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include "cli/cards/trade_report.h"
 #include "cli/command.h"
 #include "cli/import/card_copies.h"
+#include "cli/text/input_excerpt.h"
 #include "files/file_identity.h"
 #include "files/safe_file.h"
 #include "store/deck_set.h"
@@ -34,7 +35,7 @@ bool parseGoals(std::string_view targetOption, const std::string& targetText,
     if (!parseRarityTargets(keepText, goals.keep, error))
         return usageError(io, "trade", std::string(keepOption) + ": " + error), false;
     goals.keepOption = keepOption;
-    goals.keepText = keepText;
+    goals.keepText = inputExcerpt(keepText);
     for (int rarity = 0; rarity < RarityCount; ++rarity) {
         const int target = goals.target.target[rarity], keep = goals.keep.target[rarity];
         if (target == NoTarget || keep == NoTarget || keep >= target) continue;
@@ -112,13 +113,13 @@ bool writeOutputs(const std::vector<Output>& outputs, const std::vector<std::str
             if (fileIdentity(outputs[i].path).sameFileAs(fileIdentity(outputs[j].path)) ||
                 outputs[i].path == outputs[j].path)
                 return failure(io, outputs[i].option + " and " + outputs[j].option +
-                                       " name the same file: " + outputs[i].path),
+                                       " name the same file: " + shownPath(outputs[i].path)),
                        false;
     }
     for (const Output& output : outputs) {
         const WriteResult written = writeFileSafely(output.path, output.bytes);
         if (!written.ok)
-            return failure(io, "Could not write " + output.path + ": " + written.reason + "."),
+            return failure(io, "Could not write " + shownPath(output.path) + ": " + written.reason + "."),
                    false;
     }
     return true;

@@ -5,6 +5,7 @@
 
 #include "cli/cards/card_matcher.h"
 #include "cli/import/deck_import.h"
+#include "cli/text/count_text.h"
 #include "cli/text/input_excerpt.h"
 
 namespace {
@@ -149,16 +150,10 @@ bool readRow(CsvReader& table, const Columns& columns, Row& row) {
     return !table.broken();
 }
 
-// A whole number (an empty cell is 0), or -1; any number of digits reads, so that a
-// count too large can be named as such.
-long parseCount(std::string_view text) {
-    text = trimmedText(text);
-    long count = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') return -1;
-        count = std::min(count * 10 + (c - '0'), 10000000L);
-    }
-    return count;
+// A count cell: a whole number, an empty cell being 0.
+RowCount cellCount(std::string_view cell) {
+    cell = trimmedText(cell);
+    return {cell.empty() ? 0 : parseCount(cell), cell};
 }
 
 CardMatch matchRow(const Columns& columns, const Row& row, bool explain) {
@@ -207,16 +202,16 @@ void readCsvCounts(CsvReader& table, const CsvImportRules& rules, DeckImport& ta
         }
         const CardMatch match = matchRow(columns, row, !faults.full());
         if (match.card < 0) faults.add(line, match.fault);
-        long counts[DeckCount];
+        RowCount counts[DeckCount];
         for (int deck = 0; deck < DeckCount; ++deck)
-            counts[deck] = columns.deck[deck] < 0 ? -1 : parseCount(row.deck[deck]);
+            if (columns.deck[deck] >= 0) counts[deck] = cellCount(row.deck[deck]);
         if (match.card >= 0) importRow(target, line, match.card, counts, faults);
         for (int deck = 0; deck < DeckCount; ++deck)
-            if (columns.deck[deck] >= 0 && counts[deck] < 0)
+            if (columns.deck[deck] >= 0 && counts[deck].value < 0)
                 faults.add(line,
                            (target.deckColumns ? "deck " + std::to_string(deck + 1) + ": " : "") +
                                "count \"" + inputExcerpt(row.deck[deck]) +
-                               "\" is not a whole number in 0..255");
+                               "\" is not a whole number in " + countRange(".."));
     }
     if (!anyCardRow) faults.add(0, "no card rows");
 }

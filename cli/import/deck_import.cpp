@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "cli/cards/card_fields.h"
+#include "cli/text/count_text.h"
+#include "cli/text/input_excerpt.h"
 #include "cli/text/text_decoding.h"
 #include "files/deck_file_reader.h"
 #include "files/file_identity.h"
@@ -26,12 +28,12 @@ std::string cardId(int card) {
 
 void reportImportFaults(const DeckImport& target, const InputFaults& faults, CliOutput& io) {
     for (const InputFault& fault : faults.shown()) {
-        io.err += target.input;
+        io.err += shownPath(target.input);
         if (fault.line > 0) io.err += ':' + std::to_string(fault.line);
         io.err += ": " + fault.reason + "\n";
     }
     if (faults.more() > 0)
-        io.err += target.input + ": " +
+        io.err += shownPath(target.input) + ": " +
                   counted(static_cast<long long>(faults.more()), "more error", "more errors") +
                   "\n";
 }
@@ -83,8 +85,9 @@ bool prepareImport(const Arguments& args, std::string_view command, DeckImport& 
     } else if (toFile && fileIdentity(target.output).regularFile) {
         // Writing over an existing deck file is a choice the user makes by name.
         if (!target.replace) {
-            failure(io, target.output + " exists: add --onto " + target.output +
-                            " to change only the counts in " + target.input +
+            const std::string output = shownPath(target.output);
+            failure(io, output + " exists: add --onto " + output +
+                            " to change only the counts in " + shownPath(target.input) +
                             ", or --replace to replace all five decks.");
             return false;
         }
@@ -101,7 +104,7 @@ bool readImportText(const DeckImport& target, std::string& text, CliOutput& io) 
         const auto decks = std::make_unique<DeckSet>();
         if (decodeDeckFile(file.bytes, *decks)) {
             const bool csv = target.command == "import-csv";
-            failure(io, target.input + " is a deck file, not " +
+            failure(io, shownPath(target.input) + " is a deck file, not " +
                             (csv ? "a CSV: export-csv" : "a card list: export-list") +
                             " reads deck files.");
             return false;
@@ -110,7 +113,7 @@ bool readImportText(const DeckImport& target, std::string& text, CliOutput& io) 
     TextEncoding encoding;
     std::string reason = file.reason;
     if (!file.ok || !decodeText(std::move(file.bytes), text, encoding, reason)) {
-        failure(io, "Could not read " + target.input + ": " + reason + ".");
+        failure(io, "Could not read " + shownPath(target.input) + ": " + reason + ".");
         return false;
     }
     return true;
@@ -120,7 +123,7 @@ void importDeck(DeckImport& target, int deck) {
     if (target.replace) target.decks->decks[deck] = StoreDeck{};
 }
 
-void importRow(DeckImport& target, int line, int card, const long (&counts)[DeckCount],
+void importRow(DeckImport& target, int line, int card, const RowCount (&counts)[DeckCount],
                InputFaults& faults) {
     int& first = target.firstLine[card];
     if (first > 0 && !target.sum) {
@@ -131,17 +134,23 @@ void importRow(DeckImport& target, int line, int card, const long (&counts)[Deck
     const bool adding = first > 0;
     if (!adding) first = line;
     for (int deck = 0; deck < DeckCount; ++deck) {
-        if (counts[deck] < 0) continue;
+        const long count = counts[deck].value;
+        if (count < 0) continue;
         int32_t& held = target.decks->decks[deck].counts[card];
-        const long total = adding ? held + counts[deck] : counts[deck];
+        const long total = adding ? held + count : count;
         if (total <= MaxCount) {
             held = static_cast<int32_t>(total);
             continue;
         }
-        faults.add(line, "card " + cardId(card) +
-                             (target.deckColumns ? ", deck " + std::to_string(deck + 1) : "") +
-                             ": count " + std::to_string(total) +
-                             (adding ? " with the lines before" : "") + "; counts are 0 to 255");
+        // A count beyond the cap is named as written, not as the number it was cut to.
+        const bool asWritten = count >= CountCap;
+        faults.add(
+            line,
+            "card " + cardId(card) +
+                (target.deckColumns ? ", deck " + std::to_string(deck + 1) : "") + ": count " +
+                (asWritten ? inputExcerpt(counts[deck].written)
+                           : std::to_string(total) + (adding ? " with the lines before" : "")) +
+                "; counts are " + countRange());
     }
 }
 
@@ -164,7 +173,8 @@ int finishImport(DeckImport& target, const InputFaults& faults, CliOutput& io) {
     }
     const WriteResult written = writeFileSafely(target.output, bytes);
     if (!written.ok)
-        return failure(io, "Could not save " + target.output + ": " + written.reason + ".");
-    io.out += summary(*target.baseline, decks) + "wrote " + target.output + "\n";
+        return failure(io,
+                       "Could not save " + shownPath(target.output) + ": " + written.reason + ".");
+    io.out += summary(*target.baseline, decks) + "wrote " + shownPath(target.output) + "\n";
     return ExitSuccess;
 }

@@ -39,9 +39,15 @@ bool readImportText(const DeckImport& target, std::string& text, CliOutput& io);
 // The input speaks for `deck`: with --replace it starts from 0 for every card.
 void importDeck(DeckImport& target, int deck);
 
-// One row's counts of a card, per deck (-1 for a deck it does not fill), checked
-// against 0..255 and the rows before.
-void importRow(DeckImport& target, int line, int card, const long (&counts)[DeckCount],
+// One count of a row: as parseCount reads it (-1 for a deck the row does not fill),
+// and as written, for the message when it is too large.
+struct RowCount {
+    long value = -1;
+    std::string_view written;
+};
+
+// One row's counts of a card, per deck, checked against 0..MaxCount and the rows before.
+void importRow(DeckImport& target, int line, int card, const RowCount (&counts)[DeckCount],
                InputFaults& faults);
 
 // Each fault as "INPUT:LINE: reason", then how many more there were.

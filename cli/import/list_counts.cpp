@@ -24,8 +24,8 @@ void readListCounts(std::string_view text, int deck, DeckImport& target, InputFa
         if (entry.ignored) return;
         const CardMatch match = matchCardListEntry(entry, !faults.full());
         if (match.card < 0) return faults.add(line, match.fault);
-        long counts[DeckCount] = {-1, -1, -1, -1, -1};
-        counts[deck] = static_cast<long>(entry.count);
+        RowCount counts[DeckCount];
+        counts[deck] = {entry.count, entry.countText};
         importRow(target, line, match.card, counts, faults);
     });
 }
