@@ -13,9 +13,9 @@
 namespace {
 
 const CliCommand* const Commands[] = {
-    &ExportCsvCommand, &ImportCsvCommand, &ImportListCommand, &ExportListCommand, &StatsCommand,
-    &DiffCommand,      &WantsCommand,     &SparesCommand,     &TradeCommand,      &ApplyTradeCommand,
-    &FindCommand,      &HtmlCommand,
+    &ExportCsvCommand, &ImportCsvCommand,  &ImportListCommand, &ExportListCommand,
+    &StatsCommand,     &DiffCommand,       &WantsCommand,      &SparesCommand,
+    &TradeCommand,     &ApplyTradeCommand, &FindCommand,       &HtmlCommand,
 };
 
 std::string programHelp() {

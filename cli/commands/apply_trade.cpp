@@ -13,7 +13,7 @@
 namespace {
 
 constexpr OptionRule Options[] = {
-    {"--give", true},      {"--get", true},       {"-o", true},      {"--onto", true},
+    {"--give", true},      {"--get", true},       {"-o", true},       {"--onto", true},
     {"--from-deck", true}, {"--into-deck", true}, {"--check", false},
 };
 

@@ -119,7 +119,8 @@ bool writeOutputs(const std::vector<Output>& outputs, const std::vector<std::str
     for (const Output& output : outputs) {
         const WriteResult written = writeFileSafely(output.path, output.bytes);
         if (!written.ok)
-            return failure(io, "Could not write " + shownPath(output.path) + ": " + written.reason + "."),
+            return failure(io, "Could not write " + shownPath(output.path) + ": " + written.reason +
+                                   "."),
                    false;
     }
     return true;
@@ -150,7 +151,8 @@ int runTrade(const Arguments& args, CliOutput& io) {
     if (!parseGoals("--target", target, "--keep", keep, mine, io) ||
         !parseGoals("--their-target", theirTarget, "--their-keep", theirKeep, theirs, io))
         return ExitFailure;
-    const int deck = deckNumber(args, "--deck", io), theirDeck = deckNumber(args, "--their-deck", io);
+    const int deck = deckNumber(args, "--deck", io),
+              theirDeck = deckNumber(args, "--their-deck", io);
     if (deck < -1 || theirDeck < -1) return ExitFailure;
 
     const auto me = std::make_unique<TradeSide>(), them = std::make_unique<TradeSide>();
@@ -170,7 +172,8 @@ int runTrade(const Arguments& args, CliOutput& io) {
     const char* eol = textLineEnd(args);
     std::vector<Output> outputs;
     if (args.has("--give-list"))
-        outputs.push_back({"--give-list", args.value("--give-list"), tradeList(trade.give, "\r\n")});
+        outputs.push_back(
+            {"--give-list", args.value("--give-list"), tradeList(trade.give, "\r\n")});
     if (args.has("--get-list"))
         outputs.push_back({"--get-list", args.value("--get-list"), tradeList(trade.get, "\r\n")});
     if (outputToFile(args)) outputs.push_back({"-o", args.value("-o"), tradeReport(trade, eol)});
