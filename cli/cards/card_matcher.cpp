@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "catalogue/card_record.h"
+#include "catalogue/field_view.h"
 #include "catalogue/utf8.h"
 #include "catalogue/windows1252.h"
 #include "cli/text/input_excerpt.h"
@@ -114,7 +115,7 @@ CardMatcher::CardMatcher() {
     folded_.reserve(CardCount);
     for (int card = 0; card < CardCount; ++card) {
         const CardRecord& record = CardCatalogue[card];
-        folded_.push_back(foldName(std::string_view(record.name, strnlen(record.name, 38))));
+        folded_.push_back(foldName(fieldView(record.name)));
         longestName_ = std::max(longestName_, folded_.back().size());
         codes_[record.set] = std::string(record.cardId, 2);
     }

@@ -20,11 +20,6 @@ struct ListedCard {
     int card, held, goal, copies;
 };
 
-// The fixed-width field as it is, trailing spaces kept, so that columns align.
-template <std::size_t N> std::string paddedText(const char (&field)[N]) {
-    return windows1252ToUtf8(std::string_view(field, strnlen(field, N)));
-}
-
 void appendTable(std::string& out, const TargetList& list, const std::vector<ListedCard>& cards,
                  const char* eol) {
     char line[200];

@@ -2,17 +2,11 @@
 
 #include <cstdio>
 
-#include "catalogue/windows1252.h"
 #include "cli/cards/card_fields.h"
 #include "cli/cards/card_list_line.h"
 #include "cli/command.h"
 
 namespace {
-
-// The fixed-width field as it is, trailing spaces kept, so that columns align.
-template <std::size_t N> std::string paddedText(const char (&field)[N]) {
-    return windows1252ToUtf8(std::string_view(field, strnlen(field, N)));
-}
 
 std::string cardsAndCopies(long long cards, long long copies) {
     return counted(cards, "card", "cards") + ", " + counted(copies, "copy", "copies");

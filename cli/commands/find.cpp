@@ -20,10 +20,6 @@ struct SearchedField {
     std::string_view (*of)(const CardRecord& record);
 };
 
-template <std::size_t N> std::string_view fieldView(const char (&field)[N]) {
-    return std::string_view(field, strnlen(field, N));
-}
-
 const SearchedField Fields[] = {
     {"name", [](const CardRecord& r) { return fieldView(r.name); }},
     {"text", [](const CardRecord& r) { return fieldView(r.text); }},
@@ -42,8 +38,8 @@ bool cardContains(const CardRecord& record, const std::string& folded, const Sea
 
 std::string cardLine(int card, const DeckSet* decks) {
     const CardRecord& record = CardCatalogue[card];
-    std::string line = fieldText(record.cardId) + "  " + windows1252ToUtf8(fieldView(record.name)) +
-                       "  " + windows1252ToUtf8(fieldView(SetNames[record.set]));
+    std::string line = fieldText(record.cardId) + "  " + paddedText(record.name) + "  " +
+                       paddedText(SetNames[record.set]);
     if (decks) {
         char counts[64];
         for (const StoreDeck& deck : decks->decks) {

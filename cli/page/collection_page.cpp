@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "catalogue/field_view.h"
 #include "catalogue/windows1252.h"
 #include "cli/cards/card_fields.h"
 #include "cli/cards/deck_groups.h"
@@ -93,10 +94,6 @@ void writeSummaryRow(HtmlWriter& page, const Views& views, int view) {
     page.markup("<tr").attribute("data-view", viewName(view)).markup("><th>").text(viewName(view));
     page.markup("<td>").text(deckTotal(deck)).markup("<td>").text(ownedDistinct(deck));
     page.markup("<td>").text(std::to_string(completionPercent(deck)) + " %").markup("</tr>");
-}
-
-template <std::size_t N> std::string_view fieldView(const char (&field)[N]) {
-    return std::string_view(field, strnlen(field, N));
 }
 
 // Every field the search looks in, folded as the window folds typed names, one a line.
