@@ -4,6 +4,7 @@
 #include <span>
 
 #include "cli/command.h"
+#include "cli/command_outputs.h"
 #include "cli/text/input_excerpt.h"
 
 #ifndef CARDHOLD_VERSION
@@ -18,6 +19,14 @@ const CliCommand* const Commands[] = {
     &TradeCommand,     &ApplyTradeCommand, &FindCommand,       &HtmlCommand,
 };
 
+} // namespace
+
+std::span<const CliCommand* const> cliCommands() {
+    return Commands;
+}
+
+namespace {
+
 std::string programHelp() {
     std::string help = "Usage: cardhold-cli COMMAND ARGUMENTS...\n"
                        "Cardhold's deck files outside the window: CSV and card-list export and "
@@ -25,6 +34,8 @@ std::string programHelp() {
                        "trading with a\nfriend, finding a card, a collection page.\n\nCommands:\n";
     for (const CliCommand* command : Commands) {
         help += "  ";
+        help += command->usage;
+        help += "\n      ";
         help += command->summary;
         help += '\n';
     }
@@ -41,15 +52,16 @@ int runCommand(const CliCommand& command, std::span<const std::string> args, Cli
     if (!parseArguments(args, command.options, parsed, error))
         return usageError(io, command.name, error);
     if (parsed.help) {
-        io.out += command.help;
+        io.out += commandHelp(command);
         return ExitSuccess;
     }
-    if (parsed.has("-o") && parsed.value("-o").empty())
-        return usageError(io, command.name, "-o needs a file name, or - for standard output");
+    CommandRun run{parsed, io, {}, {}};
+    if (!resolveOutputs(command, run)) return ExitFailure;
     const std::size_t files = parsed.positional.size();
     if (files < command.fileCount || files > command.fileCount + command.optionalFileCount)
         return fileCountError(io, command, parsed);
-    return command.run(parsed, io);
+    if (!guardOutputs(command, run)) return ExitFailure;
+    return writeOutputs(command, run, command.run(run));
 }
 
 int runCliCommand(const std::vector<std::string>& args, CliOutput& io) {

@@ -51,7 +51,9 @@ std::string cardLine(int card, const DeckSet* decks) {
     return line + "\n";
 }
 
-int find(const Arguments& args, CliOutput& io) {
+int find(CommandRun& run) {
+    const Arguments& args = run.args;
+    CliOutput& io = run.io;
     const SearchedField* only = nullptr;
     if (args.has("--in")) {
         for (const SearchedField& field : Fields)
@@ -84,9 +86,8 @@ int find(const Arguments& args, CliOutput& io) {
 
 const CliCommand FindCommand{
     "find",
-    "find TEXT [DECKFILE] [--in name|text|errata|artist|id]\n      the cards whose words "
-    "contain TEXT",
-    "Usage: cardhold-cli find TEXT [DECKFILE] [--in name|text|errata|artist|id]\n"
+    "find TEXT [DECKFILE] [--in name|text|errata|artist|id]",
+    "the cards whose words contain TEXT",
     "Every card whose name, text, errata, artist or id contains TEXT, compared as the\n"
     "catalogue orders names: case ignored, accented letters as their base letter, hyphens\n"
     "and apostrophes dropped. One line a card: id, name and set, and with a deck file the\n"
@@ -95,5 +96,6 @@ const CliCommand FindCommand{
     Options,
     1,
     find,
+    {.firstInput = 1},
     "a text and an optional deck file",
     1};

@@ -82,10 +82,10 @@ std::string cardColumns(Columns& columns) {
     return "";
 }
 
-std::string countColumns(const CsvImportRules& rules, Columns& columns) {
+std::string countColumns(int countDeck, Columns& columns) {
     const int count = columns[Column::Count];
-    if (rules.countDeck >= 0) {
-        columns.deck[rules.countDeck] = count;
+    if (countDeck >= 0) {
+        columns.deck[countDeck] = count;
         return count < 0 ? "no count column for --deck (count, quantity or qty)" : "";
     }
     for (int deck = 0; deck < DeckCount; ++deck)
@@ -96,7 +96,7 @@ std::string countColumns(const CsvImportRules& rules, Columns& columns) {
 }
 
 // The reason the header cannot be used, or "" when it can.
-std::string headerFault(CsvReader& table, const CsvImportRules& rules, Columns& columns) {
+std::string headerFault(CsvReader& table, int countDeck, Columns& columns) {
     std::fill(columns.at, columns.at + ColumnCount, -1);
     std::string twice;
     bool lineEnd = false;
@@ -113,7 +113,7 @@ std::string headerFault(CsvReader& table, const CsvImportRules& rules, Columns& 
     if (lineEnd) return "no card rows";
     if (!twice.empty()) return twice;
     if (std::string reason = cardColumns(columns); !reason.empty()) return reason;
-    if (std::string reason = countColumns(rules, columns); !reason.empty()) return reason;
+    if (std::string reason = countColumns(countDeck, columns); !reason.empty()) return reason;
     const int card[] = {columns[Column::Id], columns[Column::Number], columns[Column::Name],
                         columns.set};
     const int used[] = {columns.cardBy == CardBy::Id             ? card[0]
@@ -168,16 +168,14 @@ CardMatch matchRow(const Columns& columns, const Row& row, bool explain) {
 
 } // namespace
 
-void readCsvCounts(CsvReader& table, const CsvImportRules& rules, DeckImport& target,
-                   InputFaults& faults) {
-    if (rules.separatorLine) table.nextRow();
+void readCsvCounts(CsvReader& table, DeckImport& target, InputFaults& faults) {
     if (!table.nextRow()) {
         faults.add(1, "no header line");
         return;
     }
     const int headerLine = table.line();
     Columns columns;
-    const std::string reason = headerFault(table, rules, columns);
+    const std::string reason = headerFault(table, target.deck, columns);
     if (table.broken()) return; // its fault is recorded
     if (!reason.empty()) {
         faults.add(headerLine, reason);
@@ -185,7 +183,7 @@ void readCsvCounts(CsvReader& table, const CsvImportRules& rules, DeckImport& ta
     }
     for (int deck = 0; deck < DeckCount; ++deck)
         if (columns.deck[deck] >= 0) importDeck(target, deck);
-    target.deckColumns = rules.countDeck < 0;
+    target.deckColumns = target.deck < 0;
 
     bool anyCardRow = false;
     Row row;

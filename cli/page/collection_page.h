@@ -12,7 +12,7 @@ struct DeckSet;
 
 // `title` is UTF-8; `targets`, when given, adds the cards at their target to every
 // bar and sets what "missing" and "spare" mean in the table (else: none held, more
-// than one held). Uses the program's own deckSet to compute the window's figures.
+// than one held). The figures come from the functions the window's statistics use.
 std::string buildCollectionPage(const DeckSet& decks, std::string_view title,
                                 const RarityTargets* targets);
 
