@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "cli/text/input_excerpt.h"
 #include "files/deck_file_reader.h"
 #include "files/file_identity.h"
 #include "files/safe_file.h"
@@ -54,21 +55,21 @@ bool mayReplaceDeckFile(const CliCommand& command, CommandRun& run, const std::s
                         const FileIdentity& identity, const std::string& input) {
     const CommandFiles& files = command.files;
     const Arguments& args = run.args;
+    const std::string shown = shownPath(path), base(files.base);
     if (!files.base.empty() && args.has(files.base)) {
-        const std::string& base = args.value(files.base);
-        if (!identity.sameFileAs(fileIdentity(base))) {
-            failure(run.io, path + " exists: " + std::string(files.base) + " names " + base +
-                                "; write to a new file, or give " + std::string(files.base) + " " +
-                                path);
+        const std::string& basePath = args.value(files.base);
+        if (!identity.sameFileAs(fileIdentity(basePath))) {
+            failure(run.io, shown + " exists: " + base + " names " + shownPath(basePath) +
+                                "; write to a new file, or give " + base + " " + shown);
             return false;
         }
     } else if (files.replace.empty()) { // apply-trade: it changes a deck file it starts from
-        failure(run.io, path + " exists: add " + std::string(files.base) + " " + path +
+        failure(run.io, shown + " exists: add " + base + " " + shown +
                             " to change it, or write to a new file.");
         return false;
     } else if (!args.has(files.replace)) {
-        failure(run.io, path + " exists: add " + std::string(files.base) + " " + path +
-                            " to change only the counts in " + input + ", or " +
+        failure(run.io, shown + " exists: add " + base + " " + shown +
+                            " to change only the counts in " + shownPath(input) + ", or " +
                             std::string(files.replace) + " to replace the decks it names.");
         return false;
     }
@@ -112,30 +113,33 @@ bool guardOutputs(const CliCommand& command, CommandRun& run) {
         const FileIdentity identity = fileIdentity(path);
         for (const NamedFile& input : inputs)
             if (identity.sameFileAs(input.identity))
-                return failure(run.io, "Could not write " + path + ": it is the file being read."),
+                return failure(run.io, "Could not write " + shownPath(path) +
+                                           ": it is the file being read."),
                        false;
         for (const NamedFile& other : outputs)
             if (identity.sameFileAs(other.identity))
-                return failure(run.io, "Could not write " + path + ": " + other.path +
-                                           " is that file too."),
+                return failure(run.io, "Could not write " + shownPath(path) + ": " +
+                                           shownPath(other.path) + " is that file too."),
                        false;
         outputs.push_back({path, identity});
         const WriteResult writable = checkWritable(path);
         if (!writable.ok)
             return failure(run.io, "Could not " + std::string(command.files.outputs[i].couldNot) +
-                                       " " + path + ": " + writable.reason + "."),
+                                       " " + shownPath(path) + ": " + writable.reason + "."),
                    false;
         if (!identity.found) continue;
         output.exists = true;
         const bool deckFile = holdsDeckFile(path);
         if (output.kind != OutputKind::DeckFile) {
             if (!deckFile) continue;
-            return failure(run.io, path + " holds a deck file: choose another name for the " +
+            return failure(run.io, shownPath(path) +
+                                       " holds a deck file: choose another name for the " +
                                        std::string(kindName(output.kind))),
                    false;
         }
         if (!deckFile)
-            return failure(run.io, path + " is not a deck file: choose another name for the " +
+            return failure(run.io, shownPath(path) +
+                                       " is not a deck file: choose another name for the " +
                                        std::string(kindName(output.kind))),
                    false;
         if (!mayReplaceDeckFile(command, run, path, identity,
@@ -157,7 +161,7 @@ int writeOutputs(const CliCommand& command, CommandRun& run, int status) {
         const WriteResult written = writeFileSafely(output.path, output.bytes);
         if (!written.ok)
             return failure(run.io, "Could not " + std::string(command.files.outputs[i].couldNot) +
-                                       " " + output.path + ": " + written.reason + ".");
+                                       " " + shownPath(output.path) + ": " + written.reason + ".");
         run.io.out += output.written;
     }
     return status;

@@ -39,10 +39,10 @@ const CliCommand ImportCsvCommand{
     "                 - for standard output\n"
     "  --deck N       read the count column into deck N (1..5)\n"
     "  --onto FILE    start from this deck file's counts and change only the cards the\n"
-    "                 CSV names (FILE may be DECKFILE itself)\n"
+    "                 CSV names (FILE is DECKFILE itself when DECKFILE exists)\n"
     "  --replace      the decks the CSV has a column for take every count from it, 0 for\n"
-    "                 the cards it does not name; the other decks come from --onto, else\n"
-    "                 they are 0\n"
+    "                 the cards it does not name; the other decks are kept from DECKFILE\n"
+    "                 (or --onto), else they are 0\n"
     "  --sum          add up rows for the same card instead of refusing them\n"
     "  --check        read and match everything, show what would change, write nothing\n",
     ImportOptions,

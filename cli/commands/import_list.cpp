@@ -27,8 +27,9 @@ const CliCommand ImportListCommand{
     "  -o DECKFILE      the deck file to write (safely: all or nothing); - for standard output\n"
     "  --deck N         the deck (1..5) the list fills\n"
     "  --onto FILE      start from this deck file's counts; only the listed cards change\n"
-    "  --replace        deck N holds exactly the list: 0 for every card it does not name\n"
-    "                   (needed, or --onto, when DECKFILE exists)\n"
+    "                   (FILE is DECKFILE itself when DECKFILE exists)\n"
+    "  --replace        deck N holds exactly the list: 0 for every card it does not name;\n"
+    "                   the other decks are kept (needed, or --onto, when DECKFILE exists)\n"
     "  --sum            add up lines for the same card instead of refusing them\n"
     "  --check          read and match everything, show what would change, write nothing\n",
     ImportOptions,

@@ -5,6 +5,8 @@
 #include "cli/cards/card_fields.h"
 #include "cli/text/count_text.h"
 #include "cli/text/input_excerpt.h"
+#include "cli/text/count_text.h"
+#include "cli/text/input_excerpt.h"
 #include "cli/text/text_decoding.h"
 #include "files/safe_file.h"
 #include "store/deck_file.h"
@@ -61,8 +63,9 @@ std::string replacedDecks(const DeckImport& import, const std::string& base) {
         return "";
     std::string line = "replaced " + deckNumbers(import.named, true);
     if (std::any_of(import.named, import.named + DeckCount, [](bool named) { return !named; }))
-        line += base.empty() ? "; " + deckNumbers(import.named, false) + " empty"
-                             : "; kept " + deckNumbers(import.named, false) + " of " + base;
+        line += base.empty()
+                    ? "; " + deckNumbers(import.named, false) + " empty"
+                    : "; kept " + deckNumbers(import.named, false) + " of " + shownPath(base);
     return line + "\n";
 }
 
