@@ -51,16 +51,18 @@ TEST(CliQuoting, EveryQuotedTextIsEscapedAndCutButPathsAreWhole) {
          2,
          "",
          "Could not load @/n\\x1b" + longName + ".tvn: file not found.\n"},
-        // A pasted list: no-break spaces around the count and name, a zero-width space
-        // inside one, a count too large named as written; the file's name reverses text.
+        // A pasted list: no-break spaces around the count and name and inside a name, a
+        // zero-width space inside one, a count too large named as written; the file's
+        // name reverses text.
         {{"import-list", "@/l\xE2\x80\xAE.txt", "--deck", "1", "--check"},
          "\xC2\xA0\x33\xC2\xA0\x41\x65lid\xE2\x80\x83\n2 Amber\xE2\x80\x8BHorn (GW)\n"
-         "99999999999999999999 GW030\n\xEF\xBB\xBF\x31 GW158\xE2\x80\xA8\n",
+         "1 Amber\xC2\xA0Horn [MV]\n99999999999999999999 GW030\n\xEF\xBB\xBF\x31 "
+         "GW158\xE2\x80\xA8\n",
          2,
-         "deck 1: 1 card changed, +3 copies\n",
-         "@/l\\u202e.txt:2: no card \"Amber\\u200bHorn\"\n@/l\\u202e.txt:3: card GW030: count "
-         "99999999999999999999; counts are 0 to 255\n@/l\\u202e.txt:4: no card "
-         "\"\\ufeff1 GW158\\u2028\"\n"},
+         "deck 1: 2 cards changed, +4 copies\n",
+         "@/l\\u202e.txt:2: no card \"Amber\\u200bHorn\"; did you mean \"Amber Horn\"?\n"
+         "@/l\\u202e.txt:4: card GW030: count 99999999999999999999; counts are 0 to 255\n"
+         "@/l\\u202e.txt:5: no card \"\\ufeff1 GW158\\u2028\"\n"},
         {{"import-csv", "@/c.csv", "--check"},
          "deck1,id\n\xC2\xA0\x33\xE3\x80\x80,GW030\n\xE2\x80\x8B\x31,GW158\n",
          2,

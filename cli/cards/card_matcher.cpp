@@ -93,8 +93,10 @@ bool foldTypedNameWithin(std::string_view utf8, std::size_t most, std::string& f
     for (std::size_t at = 0; at < utf8.size();) {
         const long codePoint = nextCodePoint(utf8, at);
         if (codePoint >= 0x300 && codePoint < 0x370) continue; // a combining accent
-        if (codePoint < 0 || codePoint > 0xFFFF ||
-            !utf16ToWindows1252(std::u16string(1, static_cast<char16_t>(codePoint)), one))
+        if (isSpaceCodePoint(codePoint))
+            one.assign(1, ' '); // a pasted no-break space between words
+        else if (codePoint < 0 || codePoint > 0xFFFF ||
+                 !utf16ToWindows1252(std::u16string(1, static_cast<char16_t>(codePoint)), one))
             one.assign(1, Unmatchable);
         const char byte = one[0];
         kept += byte != '-' && byte != '\'' && byte != '\x91' && byte != '\x92';

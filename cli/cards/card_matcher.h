@@ -29,8 +29,8 @@ struct CardMatch {
 };
 
 // A user's UTF-8 text folded as foldName folds the catalogue's Windows-1252 names:
-// surrounding spaces removed, combining accents dropped, characters outside the code
-// page kept as a byte no name holds.
+// surrounding spaces removed, any Unicode space read as a space, combining accents
+// dropped, characters outside the code page kept as a byte no name holds.
 std::string foldTypedName(std::string_view utf8);
 // The same, or false, having stopped, once the folded text would be longer than
 // `most` bytes: a text longer than any name is never folded whole.
