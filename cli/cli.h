@@ -13,7 +13,7 @@ struct CliOutput {
 
 constexpr int ExitSuccess = 0;
 constexpr int ExitDifferent = 1; // diff: the two files hold different counts
-constexpr int ExitNotFound = 1;  // find: no card matches
+constexpr int ExitNotFound = 1;  // find: no card matches; trade: no card to trade
 constexpr int ExitFailure = 2;   // a usage error, or an input that cannot be read
 
 int runCli(const std::vector<std::string>& args, CliOutput& io);

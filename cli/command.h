@@ -139,3 +139,5 @@ extern const CliCommand FindCommand;
 extern const CliCommand HtmlCommand;
 extern const CliCommand ImportListCommand;
 extern const CliCommand ExportListCommand;
+extern const CliCommand TradeCommand;
+extern const CliCommand ApplyTradeCommand;

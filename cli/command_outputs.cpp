@@ -63,7 +63,11 @@ bool mayReplaceDeckFile(const CliCommand& command, CommandRun& run, const std::s
                                 "; write to a new file, or give " + base + " " + shown);
             return false;
         }
-    } else if (files.replace.empty() || !args.has(files.replace)) {
+    } else if (files.replace.empty()) { // apply-trade: it changes a deck file it starts from
+        failure(run.io, shown + " exists: add " + base + " " + shown +
+                            " to change it, or write to a new file.");
+        return false;
+    } else if (!args.has(files.replace)) {
         failure(run.io, shown + " exists: add " + base + " " + shown +
                             " to change only the counts in " + shownPath(input) + ", or " +
                             std::string(files.replace) + " to replace the decks it names.");

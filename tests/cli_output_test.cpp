@@ -75,11 +75,14 @@ TEST(CliOutputs, NoCommandReplacesItsInputOrADeckFileWithTextOrAnyFileWithADeckF
             for (const auto& [kindOption, kind] : kinds) {
                 const bool deckFile = kind == OutputKind::DeckFile;
                 auto forms = sameFile;
+                const bool replaces = !command->files.replace.empty();
                 forms.push_back(
-                    {other, deckFile ? "{} exists: add --onto {} to change only the counts in " +
-                                           input + ", or --replace to replace the decks it names."
-                                     : "{} holds a deck file: choose another name for the " +
-                                           kindWords(kind)});
+                    {other, !deckFile ? "{} holds a deck file: choose another name for the " +
+                                            kindWords(kind)
+                            : replaces ? "{} exists: add --onto {} to change only the counts in " +
+                                             input + ", or --replace to replace the decks it names."
+                                       : "{} exists: add --onto {} to change it, or write to a "
+                                         "new file."});
                 if (deckFile)
                     forms.push_back(
                         {sheet, "{} is not a deck file: choose another name for the deck file"});
@@ -87,9 +90,11 @@ TEST(CliOutputs, NoCommandReplacesItsInputOrADeckFileWithTextOrAnyFileWithADeckF
                     std::vector<std::string> args = {std::string(command->name)};
                     for (std::size_t i = 0; i < command->fileCount; ++i)
                         args.push_back(i < command->files.firstInput ? "text" : input);
+                    for (const std::string_view option : command->files.inputOptions)
+                        args.insert(args.end(), {std::string(option), input});
                     args.insert(args.end(), {std::string(output.option), path});
                     if (!kindOption.empty()) args.push_back(kindOption);
-                    if (deckFile && path == sheet) args.push_back("--replace");
+                    if (deckFile && path == sheet && replaces) args.push_back("--replace");
                     std::string expected = message;
                     for (std::size_t at; (at = expected.find("{}")) != std::string::npos;)
                         expected.replace(at, 2, path);

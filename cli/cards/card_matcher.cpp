@@ -4,9 +4,9 @@
 
 #include "catalogue/card_record.h"
 #include "catalogue/field_view.h"
+#include "catalogue/utf8.h"
 #include "catalogue/windows1252.h"
 #include "cli/text/input_excerpt.h"
-#include "catalogue/utf8.h"
 
 namespace {
 

@@ -26,7 +26,9 @@ std::string cardId(int card) {
     return fieldText(CardCatalogue[card].cardId);
 }
 
-void reportFaults(const DeckImport& import, const InputFaults& faults, CliOutput& io) {
+} // namespace
+
+void reportImportFaults(const DeckImport& import, const InputFaults& faults, CliOutput& io) {
     for (const InputFault& fault : faults.shown()) {
         io.err += shownPath(import.input);
         if (fault.line > 0) io.err += ':' + std::to_string(fault.line);
@@ -37,6 +39,8 @@ void reportFaults(const DeckImport& import, const InputFaults& faults, CliOutput
                   counted(static_cast<long long>(faults.more()), "more error", "more errors") +
                   "\n";
 }
+
+namespace {
 
 // "decks 1, 2 and 4", "deck 3".
 std::string deckNumbers(const bool (&decks)[DeckCount], bool which) {
@@ -86,8 +90,8 @@ std::string summary(const DeckSet& before, const DeckSet& after) {
     return lines.empty() ? "no counts change\n" : lines;
 }
 
-// The input as UTF-8 text (from UTF-8, UTF-16 or Windows-1252); false, the message
-// written, when it cannot be read or is a deck file.
+} // namespace
+
 bool readImportText(const ImportFormat& format, const std::string& input, std::string& text,
                     CliOutput& io) {
     // Room for Windows-1252 text made UTF-8 in place: a byte becomes at most three.
@@ -109,13 +113,12 @@ bool readImportText(const ImportFormat& format, const std::string& input, std::s
     return true;
 }
 
-// Reports the faults, or the summary and the deck file's bytes; the exit status.
 int finishImport(const DeckImport& import, const InputFaults& faults, CommandRun& run) {
     const DeckSet& decks = *import.decks;
     CliOutput& io = run.io;
     const std::string changes = summary(*import.base, decks) + replacedDecks(import, run.base);
     if (faults.any()) {
-        reportFaults(import, faults, io);
+        reportImportFaults(import, faults, io);
         if (run.check) io.out += changes;
         return ExitFailure;
     }
@@ -131,8 +134,6 @@ int finishImport(const DeckImport& import, const InputFaults& faults, CommandRun
     run.produce(encodeDeckFile(decks), changes + "wrote " + shownPath(run.outputs[0].path) + "\n");
     return ExitSuccess;
 }
-
-} // namespace
 
 const CommandFiles ImportFiles{
     .base = "--onto", .replace = "--replace", .check = "--check", .outputs = ImportOutputs};

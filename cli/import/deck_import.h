@@ -56,3 +56,15 @@ struct RowCount {
 // One row's counts of a card, per deck, checked against 0..MaxCount and the rows before.
 void importRow(DeckImport& import, int line, int card, const RowCount (&counts)[DeckCount],
                InputFaults& faults);
+
+// The input as UTF-8 text (from UTF-8, UTF-16 or Windows-1252); false, the message
+// written, when it cannot be read or is a deck file.
+bool readImportText(const ImportFormat& format, const std::string& input, std::string& text,
+                    CliOutput& io);
+
+// Each fault as "INPUT:LINE: reason", then how many more there were.
+void reportImportFaults(const DeckImport& import, const InputFaults& faults, CliOutput& io);
+
+// Reports the faults, or the summary and the deck file's bytes for the dispatcher to
+// write; the exit status.
+int finishImport(const DeckImport& import, const InputFaults& faults, CommandRun& run);
