@@ -30,6 +30,7 @@ th, td { border: 1px solid #bbb; padding: .25em .5em; text-align: left; vertical
 th { background: #eee; }
 code, pre { font-family: Consolas, "Courier New", monospace; background: #f3f3f3; }
 pre { padding: .6em .8em; overflow-x: auto; }
+td code { white-space: nowrap; }
 img { max-width: 100%; height: auto; }
 """
 
