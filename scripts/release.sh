@@ -69,7 +69,7 @@ while kill -0 "$builder" 2>/dev/null; do
   sleep 2
   [ $((SECONDS - told)) -ge 30 ] || continue
   told=$SECONDS
-  step=$(grep -o '^\[[0-9]*/[0-9]*\] .*' "$log" | tail -n 1 | cut -c1-100)
+  step=$(grep -o '^\[[0-9]*/[0-9]*\] .*' "$log" | tail -n 1 | cut -c1-100) || true
   say "still building after $((SECONDS - start))s: ${step:-configuring}"
 done
 status=0
