@@ -1,6 +1,5 @@
 #include "shell/shrinking_save.h"
 
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -54,10 +53,13 @@ std::string counted(long long number, const char* one, const char* many) {
 } // namespace
 
 std::string withThousands(long long number) {
-    std::string digits = std::to_string(std::llabs(number));
-    for (auto at = static_cast<long long>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<std::size_t>(at), ",");
-    return (number < 0 ? "-" : "") + digits;
+    const std::string digits = std::to_string(number < 0 ? -number : number);
+    std::string shown = number < 0 ? "-" : "";
+    for (std::size_t at = 0; at < digits.size(); ++at) {
+        if (at > 0 && (digits.size() - at) % 3 == 0) shown += ',';
+        shown += digits[at];
+    }
+    return shown;
 }
 
 bool mayReplaceDeckFile(Dialog& dialog, const std::string& path) {

@@ -111,6 +111,7 @@ TEST_F(LeavingTest, UndoAndRedoAskOnlyWhenTheDecksDifferFromTheSavedOnes) {
     inFile.decks[0].counts[7] = 1;
     writeBytes(folder / "b.tvn", encodeDeckFile(inFile));
     for (const auto& row : rows) {
+        fs::remove(folder / "a.tvn"); // never a collection the save would shrink
         resetProgramState();
         MemoryDialog fresh;
         onInitDialog(fresh);
