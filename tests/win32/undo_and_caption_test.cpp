@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include "catalogue/windows1252.h"
 #include "ui/control_ids.h"
