@@ -1,15 +1,19 @@
 #include "shell/file_commands.h"
 
 #include <string>
+#include <utility>
 
 #include "browser/card_panel.h"
 #include "reports/deck_report.h"
 #include "reports/list_report.h"
 #include "ui/dialog.h"
+#include "shell/caption.h"
+#include "shell/shrinking_save.h"
 #include "files/deck_file_reader.h"
 #include "files/safe_file.h"
 #include "store/deck_file.h"
 #include "store/deck_set.h"
+#include "store/undo_history.h"
 #include "store/unsaved_changes.h"
 
 namespace {
@@ -27,10 +31,10 @@ void exportReport(Dialog& dialog, const std::string& bytes, const std::string& p
 
 } // namespace
 
-bool offerToSaveDecks(Dialog& dialog) {
+bool offerToSaveDecks(Dialog& dialog, const std::string& chooserTitle) {
     if (!decksChangedSinceSave()) return true;
     switch (dialog.askQuestion("Save changes to your Store Decks?")) {
-    case Answer::Yes: return saveDeckFile(dialog);
+    case Answer::Yes: return saveDeckFile(dialog, chooserTitle);
     case Answer::No: return true;
     case Answer::Cancel: return false;
     }
@@ -41,27 +45,35 @@ void loadDeckFile(Dialog& dialog) {
     std::string path;
     // Load replaces all five decks, so unsaved counts are offered for saving first;
     // declining ends the Load as a cancelled chooser does.
-    if (offerToSaveDecks(dialog) && dialog.chooseFile(ChooserMode::Open, FileKind::Deck, path)) {
+    if (offerToSaveDecks(dialog, "Save the current decks before loading") &&
+        dialog.chooseFile(ChooserMode::Open, FileKind::Deck, path)) {
+        const std::string name = fileNameOf(path);
+        CountChange change = decksLoad(name);
         // The whole file is read and checked before any count changes, so a bad file
         // leaves every deck as it was.
         std::string reason;
-        if (readDeckFile(path, deckSet, reason))
-            markDecksSaved();
-        else
+        if (readDeckFile(path, deckSet, reason)) {
+            markDecksSavedAs(name);
+            rememberDeckFile(path);
+            recordChange(std::move(change));
+        } else {
             reportFailure(dialog, "load", path, reason);
+        }
     }
     refreshPanel(dialog, dialog.listSelection());
 }
 
-bool saveDeckFile(Dialog& dialog) {
+bool saveDeckFile(Dialog& dialog, const std::string& chooserTitle) {
     std::string path;
-    if (!dialog.chooseFile(ChooserMode::Save, FileKind::Deck, path)) return false;
+    if (!dialog.chooseFile(ChooserMode::Save, FileKind::Deck, path, chooserTitle)) return false;
+    if (!mayReplaceDeckFile(dialog, path)) return false;
     const WriteResult written = writeFileSafely(path, encodeDeckFile(deckSet));
     if (!written.ok) {
         reportFailure(dialog, "save", path, written.reason);
         return false;
     }
-    markDecksSaved();
+    markDecksSavedAs(fileNameOf(path));
+    rememberDeckFile(path);
     return true;
 }
 

@@ -9,8 +9,12 @@
 #include "reports/deck_report.h"
 #include "ui/control_ids.h"
 #include "ui/dialog.h"
+#include "shell/caption.h"
+#include "shell/count_changes.h"
 #include "shell/file_commands.h"
+#include "shell/shrinking_save.h"
 #include "store/deck_set.h"
+#include "store/undo_history.h"
 #include "store/unsaved_changes.h"
 
 namespace {
@@ -25,22 +29,6 @@ constexpr DeckReportKind CardsFilteredBasic{R::Cards, R::Basic, R::Filtered};
 constexpr DeckReportKind CardsFilteredDetailed{R::Cards, R::Detailed, R::Filtered};
 constexpr DeckReportKind NeedsFilteredBasic{R::Needs, R::Basic, R::Filtered};
 constexpr DeckReportKind NeedsFilteredDetailed{R::Needs, R::Detailed, R::Filtered};
-
-void changeSelectedCount(Dialog& dialog, void (*change)(int, int)) {
-    // A deck search is a browse-only view; with nothing selected there is no card on
-    // screen to change.
-    if (filterState.deckSearchMask != 0) return;
-    const int selection = dialog.listSelection();
-    if (selection < 0) return;
-    change(currentDeck, selectedCard);
-    refreshPanel(dialog, selection);
-}
-
-void wipeCurrentDeck(Dialog& dialog) {
-    clearDeck(currentDeck);
-    // At the selection, so the panel keeps showing the highlighted card.
-    refreshPanel(dialog, dialog.listSelection());
-}
 
 void chooseCurrentDeck(Dialog& dialog, int boxId) {
     dialog.setChecked(boxId, true);
@@ -107,7 +95,9 @@ void resetProgramState() {
     resetFilters();
     resetCardList();
     resetCardPanel();
-    markDecksSaved();
+    resetSavedDecks();
+    resetUndoHistory();
+    forgetDeckFiles();
 }
 
 void onInitDialog(Dialog& dialog) {
@@ -119,17 +109,22 @@ void onInitDialog(Dialog& dialog) {
     dialog.listSelect(0);
     dialog.setChecked(IDC_CURRENT_DECK_FIRST, true);
     dialog.recordInitialDirectory();
+    showCaption(dialog);
 }
+
+namespace {
 
 // Kept from clang-format, which would wrap the longer cases: the dispatch reads as a
 // table, one command a line.
 // clang-format off
-void onCommand(Dialog& dialog, int id, int notifyCode) {
+void dispatch(Dialog& dialog, int id, int notifyCode) {
     switch (id) {
     case IDC_CANCEL: leaveProgram(dialog); return;
     case IDM_FILE_EXIT: leaveProgram(dialog); return;
-    case IDC_PLUS: changeSelectedCount(dialog, incrementCount); return;
-    case IDC_MINUS: changeSelectedCount(dialog, decrementCount); return;
+    case IDC_PLUS: changeSelectedCount(dialog, ChangeKind::Plus); return;
+    case IDC_MINUS: changeSelectedCount(dialog, ChangeKind::Minus); return;
+    case IDK_UNDO: undoLastChange(dialog); return;
+    case IDK_REDO: redoLastChange(dialog); return;
     case IDM_ABOUT: dialog.showAbout(); return;
     case IDM_FILE_LOAD: loadDeckFile(dialog); return;
     case IDM_FILE_SAVE: saveDeckFile(dialog); return;
@@ -149,3 +144,11 @@ void onCommand(Dialog& dialog, int id, int notifyCode) {
     }
 }
 // clang-format on
+
+} // namespace
+
+// Any command may change the counts or their file, so the caption follows each.
+void onCommand(Dialog& dialog, int id, int notifyCode) {
+    dispatch(dialog, id, notifyCode);
+    showCaption(dialog);
+}

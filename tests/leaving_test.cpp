@@ -89,4 +89,54 @@ TEST_F(LeavingTest, NoQuestionAfterASuccessfulLoad) {
     EXPECT_EQ(lastEvent(), "chooser open deck -> " + pathOf("decks.tvn")) << "no question";
 }
 
+// Undo and redo move the decks to and from what was last saved or loaded: leaving asks
+// exactly when they differ, and the caption marks it. Steps: + (a copy of card 1), u
+// (undo), r (redo), s (save to a.tvn), l (load b.tvn, one copy of card 7, dropping
+// unsaved counts), w (wipe).
+TEST_F(LeavingTest, UndoAndRedoAskOnlyWhenTheDecksDifferFromTheSavedOnes) {
+    const std::string Title = " - Cardhold - TAVEN Collection Manager V1.5";
+    const struct {
+        const char* steps;
+        bool asks;
+        std::string caption;
+    } rows[] = {
+        {"+u", false, Title.substr(3)},    {"+ur", true, Title.substr(3)},
+        {"s+u", false, "a.tvn" + Title},   {"+su", true, "*a.tvn" + Title},
+        {"+sur", false, "a.tvn" + Title},  {"+swu", false, "a.tvn" + Title},
+        {"+swuu", true, "*a.tvn" + Title}, {"l+u", false, "b.tvn" + Title},
+        {"+lu", true, Title.substr(3)},    {"+lur", false, "b.tvn" + Title},
+        {"s+lu", true, "*a.tvn" + Title},  {"+slu", false, "a.tvn" + Title},
+    };
+    DeckSet inFile{};
+    inFile.decks[0].counts[7] = 1;
+    writeBytes(folder / "b.tvn", encodeDeckFile(inFile));
+    for (const auto& row : rows) {
+        fs::remove(folder / "a.tvn"); // never a collection the save would shrink
+        resetProgramState();
+        MemoryDialog fresh;
+        onInitDialog(fresh);
+        fresh.select(1);
+        for (const char* step = row.steps; *step; ++step) {
+            switch (*step) {
+            case '+': fresh.click(IDC_PLUS); break;
+            case 'u': fresh.command(IDK_UNDO); break;
+            case 'r': fresh.command(IDK_REDO); break;
+            case 'w': fresh.command(IDM_DECK_CLEAR_YES); break;
+            case 's':
+                fresh.queueFileAnswer(pathOf("a.tvn"));
+                fresh.command(IDM_FILE_SAVE);
+                break;
+            case 'l':
+                if (decksChangedSinceSave()) fresh.queueAnswer(Answer::No);
+                fresh.queueFileAnswer(pathOf("b.tvn"));
+                fresh.command(IDM_FILE_LOAD);
+                break;
+            }
+        }
+        EXPECT_EQ(fresh.caption(), row.caption) << row.steps;
+        fresh.command(IDC_CANCEL); // with no answer queued, a question is cancelled
+        EXPECT_EQ(!fresh.ended(), row.asks) << row.steps;
+    }
+}
+
 } // namespace

@@ -1,10 +1,11 @@
 // The Store Decks: count editing at its edges, statistics, deck search membership,
-// and the unsaved-changes baseline.
+// the unsaved-changes baseline, and the undo history's bound.
 #include <cstdint>
 
 #include <gtest/gtest.h>
 
 #include "store/deck_set.h"
+#include "store/undo_history.h"
 #include "store/unsaved_changes.h"
 
 namespace {
@@ -150,6 +151,25 @@ TEST_F(StoreTest, ChangesAreMeasuredAgainstTheLastSavedDecks) {
     EXPECT_FALSE(decksChangedSinceSave());
     clearDeck(0);
     EXPECT_TRUE(decksChangedSinceSave());
+}
+
+// Each Load keeps the five decks before it (33480 bytes): 400 of them pass 10 MB, and
+// the oldest go; undoing all that are kept reaches the decks of the oldest kept.
+TEST_F(StoreTest, PastTenMegabytesTheOldestUndoStepsAreDropped) {
+    resetSavedDecks();
+    resetUndoHistory();
+    for (int load = 1; load <= 400; ++load) {
+        recordChange(decksLoad("decks.tvn"));
+        count(0, 0) = load;
+        markDecksSaved();
+    }
+    const std::size_t kept = undoHistorySteps();
+    EXPECT_LT(kept, 400u);
+    EXPECT_LE(undoHistoryBytes(), UndoHistoryLimit);
+    while (undoChange()) {
+    }
+    EXPECT_EQ(count(0, 0), static_cast<int32_t>(400 - kept));
+    resetUndoHistory();
 }
 
 } // namespace

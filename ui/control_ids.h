@@ -107,3 +107,8 @@
 #define IDM_EXPORT_CARDS_FILTERED_DETAILED 32782
 #define IDM_EXPORT_NEEDS_FILTERED_BASIC 32783
 #define IDM_EXPORT_NEEDS_FILTERED_DETAILED 32784
+
+// Commands of keys alone (Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z): menu 109 has no item
+// for them
+#define IDK_UNDO 32790
+#define IDK_REDO 32791

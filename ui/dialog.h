@@ -53,10 +53,17 @@ class Dialog {
 
     // Remembers the working directory as the start folder of every later chooser.
     virtual void recordInitialDirectory() = 0;
-    // True when the user confirmed a file; its full path is then in `path`.
-    virtual bool chooseFile(ChooserMode mode, FileKind kind, std::string& path) = 0;
+    // True when the user confirmed a file; its full path is then in `path`. An empty
+    // title leaves the system's own.
+    virtual bool chooseFile(ChooserMode mode, FileKind kind, std::string& path,
+                            const std::string& title = {}) = 0;
     virtual void showMessage(const std::string& text) = 0;
     virtual Answer askQuestion(const std::string& text) = 0;
+    // A question answered Yes or No, with No the default; true for Yes.
+    virtual bool confirm(const std::string& text) = 0;
+    // The window's caption, and a note by the "+" and "-" buttons for two seconds.
+    virtual void setCaption(const std::string& text) = 0;
+    virtual void showTip(const std::string& text) = 0;
     virtual void showAbout() = 0;
     virtual void endDialog(int result) = 0;
 };

@@ -24,6 +24,8 @@ struct ControlLayout {
 };
 
 constexpr int MainDialogControlCount = 68;
+// The main dialog's caption in the resource script, as it opens.
+constexpr const char* MainDialogCaption = "Cardhold - TAVEN Collection Manager V1.5";
 extern const ControlLayout MainDialogLayout[MainDialogControlCount];
 
 // What makes a control of a kind that kind, in the resource script's terms: the

@@ -24,6 +24,8 @@ class CardTextTips {
     // The one-second wait is over: shows the keyboard tip if the list still has the
     // focus and a label cuts its text.
     void keyboardWaitEnded();
+    // The keyboard tip's tooltip control, which other notes by the buttons share.
+    HWND keyboardTipWindow() const { return keyboardTip_; }
 
   private:
     struct Label {

@@ -42,8 +42,11 @@ void recordChooserDirectory() {
     if (length == 0 || length >= PathCapacity) initialDirectory[0] = L'\0';
 }
 
-bool runFileChooser(HWND owner, ChooserMode mode, FileKind kind, std::string& utf8Path) {
+bool runFileChooser(HWND owner, ChooserMode mode, FileKind kind, std::string& utf8Path,
+                    const std::string& utf8Title) {
     applySetup(owner, kind);
+    const std::wstring title = widen(utf8Title);
+    if (!title.empty()) chooser.lpstrTitle = title.c_str();
     pathBuffer[0] = L'\0';
     titleBuffer[0] = L'\0';
     chooser.lpstrFile = pathBuffer;

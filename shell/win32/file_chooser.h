@@ -12,8 +12,10 @@
 void recordChooserDirectory();
 
 // Runs the open or save chooser for `kind` over `owner`. True when the user
-// confirmed a file; its full path is then in `utf8Path`. Cancel changes nothing.
-bool runFileChooser(HWND owner, ChooserMode mode, FileKind kind, std::string& utf8Path);
+// confirmed a file; its full path is then in `utf8Path`. Cancel changes nothing. An
+// empty title leaves the system's own.
+bool runFileChooser(HWND owner, ChooserMode mode, FileKind kind, std::string& utf8Path,
+                    const std::string& utf8Title = {});
 
 // Test hook: when set, it answers instead of the system dialog. It receives the
 // description exactly as the system dialog would, and confirms a file by writing

@@ -23,6 +23,10 @@ void showMessageBox(HWND owner, const std::string& utf8Text) {
     runBox(owner, utf8Text, MB_OK | MB_ICONWARNING);
 }
 
+bool confirmBox(HWND owner, const std::string& utf8Text) {
+    return runBox(owner, utf8Text, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
 Answer askQuestionBox(HWND owner, const std::string& utf8Text) {
     switch (runBox(owner, utf8Text, MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES: return Answer::Yes;

@@ -14,3 +14,5 @@ void setMessageBoxHook(MessageBoxHook hook);
 
 void showMessageBox(HWND owner, const std::string& utf8Text);
 Answer askQuestionBox(HWND owner, const std::string& utf8Text);
+// Yes or No, No the default; true for Yes.
+bool confirmBox(HWND owner, const std::string& utf8Text);

@@ -5,7 +5,9 @@
 
 #include "catalogue/windows1252.h"
 #include "ui/control_ids.h"
+#include "files/win32/utf8.h"
 #include "shell/win32/about_box.h"
+#include "shell/win32/change_tip.h"
 #include "shell/win32/file_chooser.h"
 #include "shell/win32/message_boxes.h"
 
@@ -38,6 +40,7 @@ void Win32Dialog::attach(HWND dialog) {
     parts.cbSize = sizeof parts;
     listBox_ = list_ && GetComboBoxInfo(list_, &parts) ? parts.hwndList : nullptr;
     tips_.attach(nullptr, nullptr); // none of a former dialog's
+    caption_.clear();
 }
 
 void Win32Dialog::holdRedraw() {
@@ -170,9 +173,10 @@ void Win32Dialog::recordInitialDirectory() {
     recordChooserDirectory();
 }
 
-bool Win32Dialog::chooseFile(ChooserMode mode, FileKind kind, std::string& path) {
+bool Win32Dialog::chooseFile(ChooserMode mode, FileKind kind, std::string& path,
+                             const std::string& title) {
     const OpenBox open(openBoxes_);
-    return runFileChooser(dialog_, mode, kind, path);
+    return runFileChooser(dialog_, mode, kind, path, title);
 }
 
 void Win32Dialog::showMessage(const std::string& text) {
@@ -183,6 +187,21 @@ void Win32Dialog::showMessage(const std::string& text) {
 Answer Win32Dialog::askQuestion(const std::string& text) {
     const OpenBox open(openBoxes_);
     return askQuestionBox(dialog_, text);
+}
+
+bool Win32Dialog::confirm(const std::string& text) {
+    const OpenBox open(openBoxes_);
+    return confirmBox(dialog_, text);
+}
+
+void Win32Dialog::setCaption(const std::string& text) {
+    if (text == caption_) return;
+    caption_ = text;
+    SetWindowTextW(dialog_, widen(text).c_str());
+}
+
+void Win32Dialog::showTip(const std::string& text) {
+    showChangeTip(dialog_, tips_.keyboardTipWindow(), widen(text));
 }
 
 void Win32Dialog::showAbout() {

@@ -43,9 +43,13 @@ class Win32Dialog final : public Dialog {
     bool fieldText(std::string& text) const override;
 
     void recordInitialDirectory() override;
-    bool chooseFile(ChooserMode mode, FileKind kind, std::string& path) override;
+    bool chooseFile(ChooserMode mode, FileKind kind, std::string& path,
+                    const std::string& title = {}) override;
     void showMessage(const std::string& text) override;
     Answer askQuestion(const std::string& text) override;
+    bool confirm(const std::string& text) override;
+    void setCaption(const std::string& text) override;
+    void showTip(const std::string& text) override;
     void showAbout() override;
     void endDialog(int result) override;
 
@@ -72,6 +76,7 @@ class Win32Dialog final : public Dialog {
     HWND list_ = nullptr;
     HWND listBox_ = nullptr; // the list inside the combo box, below its edit field
     int openBoxes_ = 0;
+    std::string caption_; // as last set, so an unchanged caption is not painted again
     int holds_ = 0;
     // Labels written during the hold, in order, with the last text of each.
     std::vector<std::pair<HWND, std::wstring>> held_;

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "ui/control_ids.h"
 #include "shell/main_dialog.h"
 #include "store/deck_set.h"
 #include "tests/support/memory_dialog.h"
@@ -99,6 +100,9 @@ class Runner {
             noMore(second);
             if (first != "enter") fail(lineNumber_, "key takes enter");
             dialog_.pressEnter();
+        } else if (verb == "undo" || verb == "redo") {
+            noMore(first);
+            dialog_.command(verb == "undo" ? IDK_UNDO : IDK_REDO, ButtonClicked);
         } else if (verb == "answer-question") {
             noMore(second);
             answerQuestion(first);
@@ -149,6 +153,9 @@ class Runner {
         } else if (what == "edit") {
             noMore(second);
             printQuoted("edit ", dialog_.field());
+        } else if (what == "caption" || what == "tip") {
+            noMore(second);
+            printQuoted(what + " ", what == "caption" ? dialog_.caption() : dialog_.tip());
         } else if (what == "count") {
             noMore(surplus);
             const int deck = number(second), card = number(third);

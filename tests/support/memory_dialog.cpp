@@ -85,7 +85,9 @@ void MemoryDialog::record(const std::string& line) {
     if (onEvent) onEvent(line);
 }
 
-bool MemoryDialog::chooseFile(ChooserMode mode, FileKind kind, std::string& path) {
+bool MemoryDialog::chooseFile(ChooserMode mode, FileKind kind, std::string& path,
+                              const std::string& title) {
+    chooserTitle_ = title;
     std::optional<std::string> answer;
     if (!fileAnswers_.empty()) {
         answer = fileAnswers_.front();
@@ -111,6 +113,13 @@ Answer MemoryDialog::askQuestion(const std::string& text) {
     const char* word = answer == Answer::Yes ? "yes" : answer == Answer::No ? "no" : "cancel";
     record("question \"" + text + "\" -> " + word);
     return answer;
+}
+
+bool MemoryDialog::confirm(const std::string& text) {
+    const bool yes = !answers_.empty() && answers_.front() == Answer::Yes;
+    if (!answers_.empty()) answers_.pop_front();
+    record("question \"" + text + "\" -> " + (yes ? "yes" : "no"));
+    return yes;
 }
 
 void MemoryDialog::showAbout() {

@@ -30,9 +30,13 @@ class MemoryDialog : public Dialog {
     void listSelectKeepingField(int position) override;
     bool fieldText(std::string& text) const override;
     void recordInitialDirectory() override;
-    bool chooseFile(ChooserMode mode, FileKind kind, std::string& path) override;
+    bool chooseFile(ChooserMode mode, FileKind kind, std::string& path,
+                    const std::string& title = {}) override;
     void showMessage(const std::string& text) override;
     Answer askQuestion(const std::string& text) override;
+    bool confirm(const std::string& text) override;
+    void setCaption(const std::string& text) override { caption_ = text; }
+    void showTip(const std::string& text) override { tip_ = text; }
     void showAbout() override;
     void endDialog(int result) override;
 
@@ -48,7 +52,7 @@ class MemoryDialog : public Dialog {
     void pressEnter();
 
     // Answers for the next chooser and question; with none queued a chooser is
-    // cancelled and a question is answered Cancel.
+    // cancelled and a question is answered Cancel (a Yes or No question No).
     void queueFileAnswer(std::optional<std::string> path);
     void queueAnswer(Answer answer);
 
@@ -61,6 +65,9 @@ class MemoryDialog : public Dialog {
     int endResult() const { return endResult_; }
     const std::string& initialDirectory() const { return initialDirectory_; }
     int aboutShown() const { return aboutShown_; }
+    const std::string& caption() const { return caption_; }
+    const std::string& tip() const { return tip_; } // the last shown
+    const std::string& lastChooserTitle() const { return chooserTitle_; }
     // Choosers, messages and questions as one line each, in order.
     const std::vector<std::string>& events() const { return events_; }
     std::function<void(const std::string&)> onEvent;
@@ -84,6 +91,9 @@ class MemoryDialog : public Dialog {
     std::deque<Answer> answers_;
     std::vector<std::string> events_;
     std::string initialDirectory_;
+    std::string caption_ = MainDialogCaption;
+    std::string tip_;
+    std::string chooserTitle_;
     int aboutShown_ = 0;
     bool ended_ = false;
     int endResult_ = 0;
