@@ -1,6 +1,7 @@
-// What a screen reader reads of the main dialog: every control in tab order, the card
-// list's field and entries after the list, through the object each answers for its
-// client area (AccessibleObjectFromWindow): name, role and state, and a text's value.
+// What a screen reader reads of cardhold.exe's main dialog, from another process as a
+// screen reader does: every control in tab order, the card list's field and entries
+// after the list, through the object each answers for its client area
+// (AccessibleObjectFromWindow): name, role and state, and a text's value.
 #include <gtest/gtest.h>
 
 #include <objbase.h>
@@ -8,13 +9,15 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "ui/control_ids.h"
 #include "ui/dialog_layout.h"
-#include "tests/win32/win32_test_support.h"
+#include "tools/win32/process_windows.h"
+#include "tests/win32/wait_until.h"
 
 namespace {
+
+std::wstring programPath;
 
 std::string narrow(const std::wstring& wide) {
     return std::string(wide.begin(), wide.end()); // the names are ASCII
@@ -44,9 +47,10 @@ std::string stateText(const VARIANT& state) {
     return text.empty() ? "normal" : text;
 }
 
+// Another process's control: GetWindowText would not ask it.
 std::wstring windowText(HWND window) {
     wchar_t text[1024] = L"";
-    GetWindowTextW(window, text, 1024);
+    SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
     return text;
 }
 
@@ -91,11 +95,11 @@ std::string walk(HWND dialog) {
     for (const ControlLayout& control : MainDialogLayout) {
         lines += readControl(window, control.idName).line + "\n";
         if (control.id == IDC_CARD_LIST) {
-            COMBOBOXINFO parts{};
-            parts.cbSize = sizeof parts;
-            GetComboBoxInfo(window, &parts);
-            lines += readControl(parts.hwndItem, "  its field").line + "\n";
-            lines += readControl(parts.hwndList, "  its entries").line + "\n";
+            const auto part = [&](const wchar_t* partClass) {
+                return FindWindowExW(window, nullptr, partClass, nullptr);
+            };
+            lines += readControl(part(L"Edit"), "  its field").line + "\n";
+            lines += readControl(part(L"ComboLBox"), "  its entries").line + "\n";
         }
         window = GetWindow(window, GW_HWNDNEXT);
     }
@@ -178,26 +182,62 @@ IDC_NONE                   | Card List Box              | grouping       | norma
 
 class ScreenReader : public testing::Test {
   protected:
-    void SetUp() override { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
-    void TearDown() override { CoUninitialize(); }
+    void SetUp() override {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        ASSERT_TRUE(startProgram(programPath, process_)) << "cannot start the program";
+        ASSERT_TRUE(waitUntil(
+            [&] { return (dialog_ = mainDialogOf(process_.dwProcessId)) != nullptr; }, 20000));
+        SetForegroundWindow(dialog_);
+        ASSERT_TRUE(waitUntil([&] { return focused() == fieldOf(dialog_); }));
+    }
+    void TearDown() override {
+        if (process_.hProcess) {
+            TerminateProcess(process_.hProcess, 0);
+            WaitForSingleObject(process_.hProcess, 10000);
+            CloseHandle(process_.hThread);
+            CloseHandle(process_.hProcess);
+        }
+        CoUninitialize();
+    }
+    HWND focused() const {
+        GUITHREADINFO gui{};
+        gui.cbSize = sizeof gui;
+        GetGUIThreadInfo(process_.dwThreadId, &gui);
+        return gui.hwndFocus;
+    }
+    static HWND fieldOf(HWND dialog) {
+        return FindWindowExW(GetDlgItem(dialog, IDC_CARD_LIST), nullptr, L"Edit", nullptr);
+    }
+
+    PROCESS_INFORMATION process_{};
+    HWND dialog_ = nullptr;
 };
 
 TEST_F(ScreenReader, ReadsEveryControlsNameRoleAndState) {
-    RealMainDialog dialog(Visibility::Shown);
-    const std::string read = walk(dialog.handle());
+    const std::string read = walk(dialog_);
     std::printf("%s", read.c_str());
     EXPECT_EQ("\n" + read, Walk);
 }
 
 TEST_F(ScreenReader, ReadsACheckBoxAsItsCheckFollows) {
-    RealMainDialog dialog(Visibility::Hidden);
-    RealUser(dialog.handle()).click(IDC_CURRENT_DECK_THREE);
+    SendMessageW(GetDlgItem(dialog_, IDC_CURRENT_DECK_THREE), BM_CLICK, 0, 0);
     std::string checks;
     for (int id = IDC_CURRENT_DECK_FIRST; id <= IDC_CURRENT_DECK_LAST; ++id)
-        checks += readControl(dialog.control(id), "").state.find("checked") != std::string::npos
-                      ? 'x'
-                      : '-';
+        checks +=
+            readControl(GetDlgItem(dialog_, id), "").state.find("checked") != std::string::npos
+                ? 'x'
+                : '-';
     EXPECT_EQ(checks, "--x--");
 }
 
 } // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s CARDHOLD.EXE\n", argv[0]);
+        return 2;
+    }
+    programPath = windowsPath(argv[1]);
+    return RUN_ALL_TESTS();
+}
