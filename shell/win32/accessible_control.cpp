@@ -48,10 +48,9 @@ LONG checkedState(HWND button) {
 }
 
 // Answers for the control itself what the standard object gets wrong or leaves out,
-// and hands everything else, its parts included, to the standard object. IDispatch is
-// not offered (screen readers call IAccessible directly, and the standard object under
-// Wine offers none either); other interfaces (IOleWindow, IEnumVARIANT) are the
-// standard object's.
+// and hands everything else, its parts included, to the standard object. IDispatch's
+// own late-bound calls answer E_NOTIMPL: screen readers call IAccessible's methods
+// directly. Other interfaces (IOleWindow, IEnumVARIANT) are the standard object's.
 class AccessibleControl final : public IAccessible {
   public:
     AccessibleControl(IAccessible* standard, HWND control, const ControlAccessibility& about)
