@@ -7,6 +7,7 @@
 #include "shell/file_commands.h"
 #include "shell/main_dialog.h"
 #include "shell/win32/command_keys.h"
+#include "shell/win32/control_accessibility.h"
 #include "shell/win32/deck_boxes.h"
 #include "shell/win32/win32_dialog.h"
 #include "shell/win32/message_boxes.h"
@@ -65,6 +66,7 @@ INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         mainDialog.addTextTips();
         markDeckBoxFocus(dialog);
         listenForCommandKeys(dialog);
+        describeControlsToScreenReaders(dialog);
         onInitDialog(mainDialog);
         return TRUE;
     case WM_COMMAND:
