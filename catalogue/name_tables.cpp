@@ -5,6 +5,11 @@ const char SetNames[SetCount][15] = {
     "Stormreach    ", "Morvek        ", "Frostgate     ",
 };
 
+const char* const SetFullNames[SetCount] = {
+    "Varnholm Ashfall",    "Varnholm Emberkin", "Varnholm Grimward",  "Varnholm Hollowmere",
+    "Varnholm Stormreach", "Varnholm Morvek",   "Varnholm Frostgate",
+};
+
 const char TypeNames[TypeCount][17] = {
     "Character       ", "Resource Ally   ", "Resource Faction",
     "Resource Item   ", "Resource Event  ", "Hazard Creature ",

@@ -98,6 +98,9 @@ TEST_F(BrowserTest, StartUpShowsTheWholeCatalogueInOrder) {
     for (int id = IDC_SEARCH_FIRST; id <= IDC_SEARCH_ALL; ++id)
         EXPECT_FALSE(dialog.isChecked(id)) << id;
     EXPECT_TRUE(dialog.isChecked(IDC_CURRENT_DECK_FIRST));
+    // The set filter shows the full names the companion matches.
+    for (int set = 0; set < SetCount; ++set)
+        EXPECT_EQ(dialog.text(IDC_SET_FIRST + set), SetFullNames[set]);
     for (int id = IDC_CURRENT_DECK_FIRST + 1; id <= IDC_CURRENT_DECK_LAST; ++id)
         EXPECT_FALSE(dialog.isChecked(id));
     expectListHolds(cardsMatching(AllSets, AllTypes, AllRarities));

@@ -6,8 +6,6 @@
 #include "catalogue/windows1252.h"
 #include "cli/text/input_excerpt.h"
 #include "cli/text/text_decoding.h"
-#include "ui/control_ids.h"
-#include "ui/dialog_layout.h"
 
 namespace {
 
@@ -20,13 +18,6 @@ std::string upperCase(std::string_view text) {
     for (char& c : upper)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return upper;
-}
-
-// The set's full name as the window's set filter shows it.
-std::string_view fullSetName(int set) {
-    for (const ControlLayout& control : MainDialogLayout)
-        if (control.id == IDC_SET_FIRST + set) return control.text;
-    return {};
 }
 
 // Edit distance with adjacent transpositions, or more than `limit` when it exceeds it.
@@ -128,7 +119,7 @@ CardMatcher::CardMatcher() {
         names_[folded_[card]].push_back(card);
     for (int set = 0; set < SetCount; ++set) {
         foldedSets_[set][0] = foldName(SetNames[set]);
-        foldedSets_[set][1] = foldTypedName(fullSetName(set));
+        foldedSets_[set][1] = foldTypedName(SetFullNames[set]);
     }
 }
 
@@ -199,10 +190,6 @@ CardMatch CardMatcher::byName(std::string_view name, std::string_view setText,
         return {-1, fault};
     }
     return {-1, ambiguous(cards, advice)};
-}
-
-std::span<const int> CardMatcher::sameName(int card) const {
-    return names_.find(folded_[card])->second;
 }
 
 std::vector<int> CardMatcher::nearestNames(const std::string& folded) const {

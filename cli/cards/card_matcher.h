@@ -41,7 +41,6 @@ class CardMatcher {
 
     // 0..SetCount-1, or -1 when the text names no set.
     int findSet(std::string_view text) const;
-    std::string_view setCode(int set) const { return codes_[set]; }
 
     CardMatch byId(std::string_view id) const;
     CardMatch bySetAndNumber(std::string_view set, std::string_view number) const;
@@ -49,9 +48,6 @@ class CardMatcher {
     // (for the faults that are shown).
     CardMatch byName(std::string_view name, std::string_view set, const AmbiguityAdvice& advice,
                      bool explain) const;
-
-    // The cards whose names fold to the card's name.
-    std::span<const int> sameName(int card) const;
 
   private:
     std::vector<int> nearestNames(const std::string& folded) const;

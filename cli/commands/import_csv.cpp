@@ -8,14 +8,14 @@ int importCsv(const Arguments& args, CliOutput& io) {
     CsvImportRules rules;
     rules.countDeck = deckOption(args, io, "import-csv");
     if (rules.countDeck < -1) return ExitFailure;
-    ImportTarget target;
+    DeckImport target;
     std::string text;
     if (!prepareImport(args, "import-csv", target, io) || !readImportText(target, text, io))
         return ExitFailure;
     char separator = csvSeparatorLine(text);
     rules.separatorLine = separator != 0;
     if (!rules.separatorLine) separator = detectCsvSeparator(text);
-    CsvFaults faults;
+    InputFaults faults;
     CsvReader table(text, separator, faults);
     readCsvCounts(table, rules, target, faults);
     return finishImport(target, faults, io);

@@ -18,12 +18,12 @@ int importList(const Arguments& args, CliOutput& io) {
     if (deck < -1) return ExitFailure;
     if (deck < 0)
         return usageError(io, "import-list", "--deck N is needed: the deck the list fills");
-    ImportTarget target;
+    DeckImport target;
     std::string text;
     if (!prepareImport(args, "import-list", target, io) || !readImportText(target, text, io))
         return ExitFailure;
     importDeck(target, deck);
-    CsvFaults faults;
+    InputFaults faults;
     forEachLine(text, [&](int line, std::string_view content) {
         const CardListEntry entry = parseCardListLine(content);
         if (entry.ignored) return;

@@ -171,8 +171,8 @@ CardMatch matchRow(const Columns& columns, const Row& row, bool explain) {
 
 } // namespace
 
-void readCsvCounts(CsvReader& table, const CsvImportRules& rules, ImportTarget& target,
-                   CsvFaults& faults) {
+void readCsvCounts(CsvReader& table, const CsvImportRules& rules, DeckImport& target,
+                   InputFaults& faults) {
     if (rules.separatorLine) table.nextRow();
     if (!table.nextRow()) {
         faults.add(1, "no header line");

@@ -11,7 +11,7 @@
 // column used is a fault, an empty count cell is 0.
 #include "cli/text/csv_reader.h"
 
-struct ImportTarget;
+struct DeckImport;
 
 struct CsvImportRules {
     int countDeck = -1;         // the deck (0..4) a count column fills; -1: the deckN columns
@@ -19,5 +19,5 @@ struct CsvImportRules {
 };
 
 // Reads the whole table into the import; the faults come in line order.
-void readCsvCounts(CsvReader& table, const CsvImportRules& rules, ImportTarget& target,
-                   CsvFaults& faults);
+void readCsvCounts(CsvReader& table, const CsvImportRules& rules, DeckImport& target,
+                   InputFaults& faults);

@@ -22,8 +22,8 @@ std::string cardId(int card) {
     return fieldText(CardCatalogue[card].cardId);
 }
 
-void reportFaults(const ImportTarget& target, const CsvFaults& faults, CliOutput& io) {
-    for (const CsvFault& fault : faults.shown()) {
+void reportFaults(const DeckImport& target, const InputFaults& faults, CliOutput& io) {
+    for (const InputFault& fault : faults.shown()) {
         io.err += target.input;
         if (fault.line > 0) io.err += ':' + std::to_string(fault.line);
         io.err += ": " + fault.reason + "\n";
@@ -57,7 +57,7 @@ std::string summary(const DeckSet& before, const DeckSet& after) {
 
 } // namespace
 
-bool prepareImport(const Arguments& args, std::string_view command, ImportTarget& target,
+bool prepareImport(const Arguments& args, std::string_view command, DeckImport& target,
                    CliOutput& io) {
     target.command = command;
     target.input = args.positional[0];
@@ -90,7 +90,7 @@ bool prepareImport(const Arguments& args, std::string_view command, ImportTarget
     return true;
 }
 
-bool readImportText(const ImportTarget& target, std::string& text, CliOutput& io) {
+bool readImportText(const DeckImport& target, std::string& text, CliOutput& io) {
     // Room for Windows-1252 text made UTF-8 in place: a byte becomes at most three.
     ReadResult file = readFileBytes(target.input, ImportSizeLimit, 3);
     if (file.ok && file.bytes.size() == DeckFileSize) {
@@ -112,13 +112,12 @@ bool readImportText(const ImportTarget& target, std::string& text, CliOutput& io
     return true;
 }
 
-void importDeck(ImportTarget& target, int deck) {
-    target.read[deck] = true;
+void importDeck(DeckImport& target, int deck) {
     if (target.replace) target.decks->decks[deck] = StoreDeck{};
 }
 
-void importRow(ImportTarget& target, int line, int card, const long (&counts)[DeckCount],
-               CsvFaults& faults) {
+void importRow(DeckImport& target, int line, int card, const long (&counts)[DeckCount],
+               InputFaults& faults) {
     int& first = target.firstLine[card];
     if (first > 0 && !target.sum) {
         faults.add(line, "card " + cardId(card) + " again, first on line " + std::to_string(first) +
@@ -142,7 +141,7 @@ void importRow(ImportTarget& target, int line, int card, const long (&counts)[De
     }
 }
 
-int finishImport(ImportTarget& target, const CsvFaults& faults, CliOutput& io) {
+int finishImport(DeckImport& target, const InputFaults& faults, CliOutput& io) {
     const DeckSet& decks = *target.decks;
     if (faults.any()) {
         reportFaults(target, faults, io);

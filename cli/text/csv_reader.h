@@ -10,42 +10,14 @@
 // cell holds doubled quotes it rewrites the text in place (a cell only gets shorter).
 #include <cstddef>
 #include <span>
-#include <string>
 #include <string_view>
-#include <vector>
 
-struct CsvFault {
-    int line = 0; // 0: the file as a whole
-    std::string reason;
-};
-
-// The faults of one input in line order: the first few kept to be shown, the rest
-// only counted, so that no input can fill the memory or the screen with them.
-class CsvFaults {
-  public:
-    static constexpr std::size_t Shown = 20;
-
-    void add(int line, std::string reason) {
-        if (shown_.size() < Shown)
-            shown_.push_back({line, std::move(reason)});
-        else
-            ++more_;
-    }
-    bool any() const { return !shown_.empty(); }
-    // A reason that is costly to work out need not be, once no more are shown.
-    bool full() const { return shown_.size() >= Shown; }
-    const std::vector<CsvFault>& shown() const { return shown_; }
-    std::size_t more() const { return more_; } // beyond those shown
-
-  private:
-    std::vector<CsvFault> shown_;
-    std::size_t more_ = 0;
-};
+#include "cli/text/input_faults.h"
 
 class CsvReader {
   public:
     // `text` without a byte-order mark; it must outlive the cells handed out.
-    CsvReader(std::span<char> text, char separator, CsvFaults& faults)
+    CsvReader(std::span<char> text, char separator, InputFaults& faults)
         : text_(text), separator_(separator), faults_(faults) {}
 
     // Moves to the next row, past what is left of the current one; false at the end.
@@ -68,7 +40,7 @@ class CsvReader {
 
     std::span<char> text_;
     char separator_;
-    CsvFaults& faults_;
+    InputFaults& faults_;
     std::size_t at_ = 0;
     int line_ = 1;
     int rowLine_ = 0;
