@@ -13,22 +13,24 @@ namespace {
 
 const CliCommand* const Commands[] = {
     &ExportCsvCommand, &ImportCsvCommand, &ImportListCommand, &ExportListCommand, &StatsCommand,
-    &DiffCommand,      &WantsCommand,     &SparesCommand,     &FindCommand,       &HtmlCommand,
+    &DiffCommand,      &WantsCommand,     &SparesCommand,     &TradeCommand,      &ApplyTradeCommand,
+    &FindCommand,      &HtmlCommand,
 };
 
 std::string programHelp() {
     std::string help = "Usage: cardhold-cli COMMAND ARGUMENTS...\n"
                        "Cardhold's deck files outside the window: CSV and card-list export and "
                        "import,\nper-set completion, comparing deck files, want and spare lists, "
-                       "finding a card,\na collection page.\n\nCommands:\n";
+                       "trading with a\nfriend, finding a card, a collection page.\n\nCommands:\n";
     for (const CliCommand* command : Commands) {
         help += "  ";
         help += command->summary;
         help += '\n';
     }
     help += "\nRun 'cardhold-cli COMMAND --help' for one command, 'cardhold-cli --version' for "
-            "the version.\nExit status: 0 done, 1 diff found differences, 2 a usage error, an "
-            "input\nthat cannot be read or a file not written (the message on standard error).\n";
+            "the version.\nExit status: 0 done; 1 diff found differences, find found no card, or "
+            "trade\nfound no card to trade; 2 a usage error, an input that cannot be read or a "
+            "file\nnot written (the message on standard error).\n";
     return help;
 }
 

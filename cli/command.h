@@ -33,6 +33,8 @@ extern const CliCommand FindCommand;
 extern const CliCommand HtmlCommand;
 extern const CliCommand ImportListCommand;
 extern const CliCommand ExportListCommand;
+extern const CliCommand TradeCommand;
+extern const CliCommand ApplyTradeCommand;
 
 // "cardhold-cli COMMAND: MESSAGE" and where to find the command's usage; ExitFailure.
 int usageError(CliOutput& io, std::string_view command, std::string_view message);

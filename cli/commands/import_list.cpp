@@ -1,17 +1,7 @@
-#include "cli/cards/card_list_line.h"
 #include "cli/import/deck_import.h"
+#include "cli/import/list_counts.h"
 
 namespace {
-
-// Each line of the text with its number; CR LF, LF and a lone CR each end one.
-template <typename Each> void forEachLine(std::string_view text, Each each) {
-    int number = 1;
-    for (std::size_t at = 0; at < text.size(); ++number) {
-        const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
-        each(number, text.substr(at, end - at));
-        at = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-    }
-}
 
 int importList(const Arguments& args, CliOutput& io) {
     const int deck = deckOption(args, io, "import-list");
@@ -22,17 +12,8 @@ int importList(const Arguments& args, CliOutput& io) {
     std::string text;
     if (!prepareImport(args, "import-list", target, io) || !readImportText(target, text, io))
         return ExitFailure;
-    importDeck(target, deck);
     InputFaults faults;
-    forEachLine(text, [&](int line, std::string_view content) {
-        const CardListEntry entry = parseCardListLine(content);
-        if (entry.ignored) return;
-        const CardMatch match = matchCardListEntry(entry, !faults.full());
-        if (match.card < 0) return faults.add(line, match.fault);
-        long counts[DeckCount] = {-1, -1, -1, -1, -1};
-        counts[deck] = static_cast<long>(entry.count);
-        importRow(target, line, match.card, counts, faults);
-    });
+    readListCounts(text, deck, target, faults);
     return finishImport(target, faults, io);
 }
 

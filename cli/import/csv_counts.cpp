@@ -33,6 +33,8 @@ constexpr HeaderName HeaderNames[] = {
     {"count", Column::Count},
     {"quantity", Column::Count},
     {"qty", Column::Count},
+    {"missing", Column::Count}, // as wants --csv writes it
+    {"spare", Column::Count},   // as spares --csv writes it
 };
 constexpr const char* ColumnNames[ColumnCount] = {"id",    "set code", "number", "name",
                                                   "set",   "deck1",    "deck2",  "deck3",

@@ -1,8 +1,8 @@
 #pragma once
 // Counts from a CSV table into an import, the columns found by their header names
 // (compared without case, surrounding spaces and underscores; other columns ignored):
-// - the counts: deck1..deck5, or one count column (count, quantity, qty) for the
-//   deck --deck names;
+// - the counts: deck1..deck5, or one count column (count, quantity, qty; missing
+//   and spare as wants and spares write them) for the deck --deck names;
 // - the card: its id (id, card id); else its set (set code, edition code, or set,
 //   edition, set name) and number (collector number, card number, number: "158",
 //   "7" or "GW158"); else its name (name, card name, card) with an optional set

@@ -22,7 +22,9 @@ std::string cardId(int card) {
     return fieldText(CardCatalogue[card].cardId);
 }
 
-void reportFaults(const DeckImport& target, const InputFaults& faults, CliOutput& io) {
+} // namespace
+
+void reportImportFaults(const DeckImport& target, const InputFaults& faults, CliOutput& io) {
     for (const InputFault& fault : faults.shown()) {
         io.err += target.input;
         if (fault.line > 0) io.err += ':' + std::to_string(fault.line);
@@ -33,6 +35,8 @@ void reportFaults(const DeckImport& target, const InputFaults& faults, CliOutput
                   counted(static_cast<long long>(faults.more()), "more error", "more errors") +
                   "\n";
 }
+
+namespace {
 
 std::string summary(const DeckSet& before, const DeckSet& after) {
     std::string lines;
@@ -144,7 +148,7 @@ void importRow(DeckImport& target, int line, int card, const long (&counts)[Deck
 int finishImport(DeckImport& target, const InputFaults& faults, CliOutput& io) {
     const DeckSet& decks = *target.decks;
     if (faults.any()) {
-        reportFaults(target, faults, io);
+        reportImportFaults(target, faults, io);
         if (target.check) io.out += summary(*target.baseline, decks);
         return ExitFailure;
     }

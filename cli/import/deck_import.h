@@ -44,6 +44,9 @@ void importDeck(DeckImport& target, int deck);
 void importRow(DeckImport& target, int line, int card, const long (&counts)[DeckCount],
                InputFaults& faults);
 
+// Each fault as "INPUT:LINE: reason", then how many more there were.
+void reportImportFaults(const DeckImport& target, const InputFaults& faults, CliOutput& io);
+
 // Reports the faults, or the summary and (unless --check) writes the deck file; the
 // exit status.
 int finishImport(DeckImport& target, const InputFaults& faults, CliOutput& io);
