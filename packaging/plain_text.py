@@ -4,7 +4,11 @@ paragraphs and list items wrapped at 78 columns, tables aligned, links and pictu
 named in words, no markup left; CR LF line ends, UTF-8 (with a byte-order mark only
 when the text holds a non-ASCII letter, for older Notepads).
 
-    plain_text.py IN.md OUT.txt        Markdown to text
+    plain_text.py IN.md OUT.txt        Markdown to text (with no pictures in it)
+    plain_text.py --pictures-in PAGE IN.md OUT.txt
+                                       the same, each picture named as one of PAGE's
+                                       (a text cannot hold one, and must not point at a
+                                       file that is not shipped)
     plain_text.py --as-is IN OUT.txt   only the line ends (for a text such as the licence)
 """
 import re
@@ -12,10 +16,17 @@ import sys
 import textwrap
 
 WIDTH = 78
+pictures_in = None  # the page that shows the pictures, from --pictures-in
+
+
+def picture(match):
+    if pictures_in is None:
+        sys.exit(f"plain_text.py: a picture ({match.group(0)}) needs --pictures-in PAGE")
+    return f"[Picture in {pictures_in}: {match.group(1)}]"
 
 
 def inline(text):
-    text = re.sub(r"!\[([^\]]*)\]\([^)]*\)", r"[Picture: \1]", text)
+    text = re.sub(r"!\[([^\]]*)\]\([^)]*\)", picture, text)
     text = re.sub(r"\[([^\]]+)\]\((https?://[^)]+)\)", r"\1 (\2)", text)
     text = re.sub(r"\[([^\]]+)\]\([^)]*\)", r"\1", text)
     text = re.sub(r"\*\*(.+?)\*\*", r"\1", text)
@@ -111,7 +122,10 @@ def convert(lines):
 
 
 def main(args):
+    global pictures_in
     as_is = args[:1] == ["--as-is"]
+    if args[:1] == ["--pictures-in"]:
+        pictures_in, args = args[1], args[2:]
     source, target = args[1:] if as_is else args
     with open(source, encoding="utf-8") as f:
         lines = f.read().splitlines()

@@ -7,6 +7,8 @@
 #   cardhold-VERSION-win32.msi   the installer
 #   SHA256SUMS                   both sums, as sha256sum -c reads them
 # The bytes are a function of the commit alone: every time in them is the commit's date.
+# The build's whole output is kept in OUT-build.log (build/release-build.log); while it
+# runs, a line every 30 seconds says how far it is.
 #
 #   scripts/release.sh [--out DIR]
 #   scripts/release.sh --from-worktree --out DIR   the files as they are now, committed or
@@ -32,11 +34,17 @@ if [ $from_worktree -eq 0 ] && [ -n "$(git status --porcelain)" ]; then
   exit 1
 fi
 
+say() { echo "release: $*"; }
+say "checking the tools (scripts/setup.sh)"
 bash scripts/setup.sh
 
+log=${out%/}-build.log
+mkdir -p "$(dirname "$log")"
 work=$(mktemp -d "${TMPDIR:-/tmp}/cardhold-release.XXXXXXXX")
-trap 'rm -rf "$work"' EXIT
+builder=""
+trap '[ -z "$builder" ] || kill "$builder" 2>/dev/null || true; rm -rf "$work"' EXIT
 src=$work/cardhold
+say "copying the sources of commit $(git rev-parse --short HEAD)$([ $from_worktree -eq 1 ] && echo ' with the files as they are now') to $src"
 mkdir "$src"
 if [ $from_worktree -eq 1 ]; then
   git ls-files -z --cached --others --exclude-standard |
@@ -49,15 +57,30 @@ fi
 # Zip stores local times; the commit's date, in UTC, is every file's time.
 export TZ=UTC LC_ALL=C SOURCE_DATE_EPOCH
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct HEAD)
-if ! (
+say "building the i686 release (several minutes); the whole output goes to $log"
+(
   cd "$src"
   cmake --preset i686 -DCARDHOLD_TESTS=OFF -DCARDHOLD_SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH"
   cmake --build --preset i686 --target cardhold_release
-) >"$work/build.log" 2>&1; then
-  tail -n 40 "$work/build.log" >&2
-  echo "release: the build failed" >&2
+) >"$log" 2>&1 &
+builder=$! start=$SECONDS told=$SECONDS
+# Ninja's "[DONE/ALL] what" lines tell how far the build is.
+while kill -0 "$builder" 2>/dev/null; do
+  sleep 2
+  [ $((SECONDS - told)) -ge 30 ] || continue
+  told=$SECONDS
+  step=$(grep -o '^\[[0-9]*/[0-9]*\] .*' "$log" | tail -n 1 | cut -c1-100)
+  say "still building after $((SECONDS - start))s: ${step:-configuring}"
+done
+status=0
+wait "$builder" || status=$?
+builder=""
+if [ $status -ne 0 ]; then
+  tail -n 40 "$log" >&2
+  say "the build failed; its whole output is in $log" >&2
   exit 1
 fi
+say "built in $((SECONDS - start))s"
 
 mkdir -p "$out"
 rm -f "$out"/cardhold-*-win32.zip "$out"/cardhold-*-win32.msi "$out/SHA256SUMS"

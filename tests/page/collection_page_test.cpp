@@ -49,7 +49,9 @@ std::string matchingIds(std::string_view typed) {
               std::string_view(TypeNames[r.type]), std::string_view(RarityNames[r.rarity]),
               std::string_view(r.cardId)})
             found = found || foldName(field).find(wanted) != std::string::npos;
-        if (found) ids += (ids.size() > 1 ? "," : "") + json(fieldText(r.cardId));
+        if (!found) continue;
+        if (ids.size() > 1) ids += ',';
+        ids += json(fieldText(r.cardId));
     }
     return ids + "]";
 }
