@@ -7,10 +7,13 @@
 #include "store/deck_set.h"
 
 std::string withThousands(long long number) {
-    std::string digits = std::to_string(number < 0 ? -number : number);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<std::size_t>(at), ",");
-    return number < 0 ? "-" + digits : digits;
+    const std::string digits = std::to_string(number < 0 ? -number : number);
+    std::string grouped = number < 0 ? "-" : "";
+    for (std::size_t at = 0; at < digits.size(); ++at) {
+        if (at > 0 && (digits.size() - at) % 3 == 0) grouped += ',';
+        grouped += digits[at];
+    }
+    return grouped;
 }
 
 DeckFileLine describeDeckFile(const std::string& path) {

@@ -33,7 +33,7 @@ void refresh(HWND dialog) {
 
 // The model's outcome in the output box, with the wait cursor while it runs.
 template <typename Operation> INT_PTR run(HWND dialog, Operation operation) {
-    HCURSOR before = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    HCURSOR before = SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
     const ToolsOutcome outcome = operation();
     SetCursor(before);
     showOutput(dialog, outcome.text);
