@@ -21,10 +21,19 @@ struct ControlLayout {
     ControlKind kind;
     const char* text;
     int x, y, width, height;
+    // What a screen reader calls the control where its text does not say (or it has
+    // none); the text otherwise. The text on screen stays as it is.
+    const char* name = nullptr;
 };
 
 constexpr int MainDialogControlCount = 68;
 extern const ControlLayout MainDialogLayout[MainDialogControlCount];
+
+// A control's name for a screen reader: its `name`, else its text.
+const char* accessibleName(const ControlLayout& control);
+// The card list's own parts, which the table does not list: its field and its entries.
+constexpr const char* CardListFieldName = "Card name";
+constexpr const char* CardListEntriesName = "Cards";
 
 // What makes a control of a kind that kind, in the resource script's terms: the
 // statement that declares it (which decides whether the compiled template names its

@@ -1,47 +1,12 @@
 #include "shell/win32/deck_boxes.h"
 
 #include <commctrl.h>
-#include <initguid.h>
-#include <oleacc.h>
-
-#include <string>
 
 #include "ui/control_ids.h"
 
 namespace {
 
 constexpr UINT_PTR FocusMarkSubclass = 1;
-
-// The names go through the accessibility property service. Wine 8 implements none of
-// its methods (they answer E_NOTIMPL), and without COM on this thread there is no
-// service: the boxes then stay unnamed, and everything else works as before.
-template <typename Use> void withPropertyService(Use use) {
-    IAccPropServices* service = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&service))))
-        return;
-    use(*service);
-    service->Release();
-}
-
-void nameDeckBoxes(HWND dialog) {
-    withPropertyService([dialog](IAccPropServices& service) {
-        for (int id = IDC_CURRENT_DECK_FIRST; id <= IDC_CURRENT_DECK_LAST; ++id) {
-            const std::wstring name =
-                L"Current deck " + std::to_wstring(id - IDC_CURRENT_DECK_FIRST + 1);
-            service.SetHwndPropStr(GetDlgItem(dialog, id), static_cast<DWORD>(OBJID_CLIENT),
-                                   CHILDID_SELF, PROPID_ACC_NAME, name.c_str());
-        }
-    });
-}
-
-// A name outlives its window unless it is cleared.
-void forgetName(HWND box) {
-    withPropertyService([box](IAccPropServices& service) {
-        MSAAPROPID name = PROPID_ACC_NAME;
-        service.ClearHwndProps(box, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &name, 1);
-    });
-}
 
 bool focusCuesShown(HWND box) {
     return (SendMessageW(box, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
@@ -79,10 +44,7 @@ LRESULT CALLBACK deckBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPara
         InvalidateRect(box, nullptr, TRUE);
         return result;
     }
-    case WM_NCDESTROY:
-        forgetName(box);
-        RemoveWindowSubclass(box, deckBoxProc, FocusMarkSubclass);
-        break;
+    case WM_NCDESTROY: RemoveWindowSubclass(box, deckBoxProc, FocusMarkSubclass); break;
     default: break;
     }
     return DefSubclassProc(box, message, wParam, lParam);
@@ -93,5 +55,4 @@ LRESULT CALLBACK deckBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPara
 void markDeckBoxFocus(HWND dialog) {
     for (int id = IDC_CURRENT_DECK_FIRST; id <= IDC_CURRENT_DECK_LAST; ++id)
         SetWindowSubclass(GetDlgItem(dialog, id), deckBoxProc, FocusMarkSubclass, 0);
-    nameDeckBoxes(dialog);
 }

@@ -6,6 +6,7 @@
 #include "ui/dialog.h"
 #include "shell/file_commands.h"
 #include "shell/main_dialog.h"
+#include "shell/win32/control_accessibility.h"
 #include "shell/win32/deck_boxes.h"
 #include "shell/win32/win32_dialog.h"
 #include "shell/win32/message_boxes.h"
@@ -63,6 +64,7 @@ INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         mainDialog.attach(dialog);
         mainDialog.addTextTips();
         markDeckBoxFocus(dialog);
+        describeControlsToScreenReaders(dialog);
         onInitDialog(mainDialog);
         return TRUE;
     case WM_COMMAND:
