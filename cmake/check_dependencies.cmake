@@ -11,7 +11,7 @@ set(allowed_reports "catalogue;ui;store;browser")
 set(allowed_files "catalogue;store")
 set(allowed_shell "catalogue;ui;store;browser;reports;files")
 set(allowed_cli "catalogue;store;reports;files")
-set(allowed_tools_window "catalogue;store;reports;files;cli")
+set(allowed_tools_window "catalogue;store;reports;files;cli;shell")
 set(project_folders catalogue ui store browser reports files shell cli tools_window tests tools)
 
 set(faults "")

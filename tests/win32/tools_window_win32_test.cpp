@@ -3,6 +3,8 @@
 // counts, the page written and handed to the replaced opener, its captions.
 #include <gtest/gtest.h>
 
+#include <oleacc.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -129,6 +131,41 @@ TEST(ToolsWindow, WritesThePageBesideTheDeckFileAndOpensIt) {
     EXPECT_NE(
         testfiles::readBytes(folder.file("collection.html")).find("<title>Cards of Ada</title>"),
         std::string::npos);
+}
+
+// Every control tells a screen reader a name and a role of its own, and its state.
+TEST(ToolsWindow, EveryControlHasANameARoleAndAState) {
+    runDialog("", [](HWND dialog) {
+        int read = 0;
+        for (HWND control = GetWindow(dialog, GW_CHILD); control;
+             control = GetWindow(control, GW_HWNDNEXT), ++read) {
+            IAccessible* object = nullptr;
+            ASSERT_EQ(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                                 IID_IAccessible,
+                                                 reinterpret_cast<void**>(&object)),
+                      S_OK);
+            VARIANT self{}, role{}, state{};
+            self.vt = VT_I4;
+            BSTR name = nullptr;
+            object->get_accName(self, &name);
+            object->get_accRole(self, &role);
+            object->get_accState(self, &state);
+            const int id = GetDlgCtrlID(control);
+            EXPECT_TRUE(name && SysStringLen(name) > 0) << "control " << id;
+            EXPECT_TRUE(role.vt == VT_I4 && role.lVal != ROLE_SYSTEM_CLIENT) << "control " << id;
+            ASSERT_EQ(state.vt, VT_I4) << "control " << id;
+            const bool checked = state.lVal & STATE_SYSTEM_CHECKED;
+            const bool unavailable = state.lVal & STATE_SYSTEM_UNAVAILABLE;
+            EXPECT_EQ(checked, id == IDC_TOOLS_TASK_IMPORT || id == IDC_IMPORT_ADD ||
+                                   id == IDC_EXPORT_CSV || id == IDC_LISTS_WANTS)
+                << "control " << id;
+            EXPECT_TRUE(id != IDC_IMPORT_RUN || unavailable) << "Import before a preview";
+            EXPECT_TRUE(id != IDC_TOOLS_DECK_FILE || narrow(name) == "Deck file");
+            SysFreeString(name);
+            object->Release();
+        }
+        EXPECT_GT(read, 60);
+    });
 }
 
 TEST(Captions, EveryFixedCaptionOfTheToolsDialogFits) {

@@ -4,6 +4,7 @@
 
 #include "files/win32/utf8.h"
 #include "tools_window/win32/page_opener.h"
+#include "tools_window/win32/tools_accessibility.h"
 #include "tools_window/win32/tools_chooser.h"
 #include "tools_window/win32/tools_controls.h"
 #include "tools_window/win32/tools_ids.h"
@@ -133,6 +134,7 @@ INT_PTR onInit(HWND dialog) {
                                  0, 0, LR_DEFAULTSIZE | LR_SHARED);
     SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     setUpControls(dialog);
+    describeToolsControls(dialog);
     setControlTextW(dialog, IDC_TOOLS_DECK_FILE, widen(firstDeckFile));
     refresh(dialog);
     return TRUE;
