@@ -121,6 +121,6 @@ files=$(cd "$c" && find . -iname '*cardhold*' ! -path "./users/*/Documents/decks
 check "msiexec /x leaves no file named cardhold${files:+ ($files)}" test -z "$files"
 check "the deck file in Documents is untouched" test "$(cat "$documents/decks.tvn")" = "a deck file"
 
-ran="Wine loader ${CARDHOLD_WINE##*/} ($CARDHOLD_WINDOWS_ARCH), a $prefix_bits-bit prefix, the entry in the ${entry_view:-no} view"
+ran="Wine loader ${CARDHOLD_WINE##*/} ($CARDHOLD_WINDOWS_ARCH), a $prefix_bits-bit prefix, ${entry_view:+the entry in the $entry_view view}${entry_view:-no entry found}"
 [ $failures -eq 0 ] || { echo "$failures check(s) failed; $ran"; exit 1; }
 echo "installer round trip: every check passed; $ran"
