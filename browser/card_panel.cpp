@@ -50,7 +50,7 @@ void showStatistics(Dialog& dialog, bool namesCard) {
     const int deck = currentDeck;
     // The total is 64-bit: counts read from a file can be large.
     char total[24];
-    *std::to_chars(total, total + sizeof total - 1, deckTotal(deck)).ptr = '\0';
+    *std::to_chars(total, total + sizeof total - 1, deckTotal(deckSet.decks[deck])).ptr = '\0';
     char line[320];
     std::snprintf(line, sizeof line, "Store Deck %d total %s Cards", deck + 1, total);
     dialog.setText(IDC_PANEL_TOTAL, line);
@@ -64,8 +64,8 @@ void showStatistics(Dialog& dialog, bool namesCard) {
         dialog.setText(IDC_PANEL_HAS, line);
     }
 
-    std::snprintf(line, sizeof line, "%s %d is %d %s", "Deck ", deck + 1, completionPercent(deck),
-                  "% Complete.");
+    std::snprintf(line, sizeof line, "%s %d is %d %s", "Deck ", deck + 1,
+                  completionPercent(deckSet.decks[deck]), "% Complete.");
     dialog.setText(IDC_PANEL_COMPLETE, line);
 }
 

@@ -1,5 +1,7 @@
 #include "catalogue/windows1252.h"
 
+#include "catalogue/utf8.h"
+
 namespace {
 
 // The code points of 0x80..0x9F, printable characters but for the five the code page
@@ -64,37 +66,6 @@ bool utf16ToWindows1252(std::u16string_view utf16, std::string& text) {
         text += static_cast<char>(0x80 + found);
     }
     return true;
-}
-
-std::size_t writeUtf8(char32_t codePoint, char* out) {
-    const auto continuation = [&](int shift) {
-        return static_cast<char>(0x80 | ((codePoint >> shift) & 0x3F));
-    };
-    if (codePoint < 0x80) {
-        out[0] = static_cast<char>(codePoint);
-        return 1;
-    }
-    if (codePoint < 0x800) {
-        out[0] = static_cast<char>(0xC0 | (codePoint >> 6));
-        out[1] = continuation(0);
-        return 2;
-    }
-    if (codePoint < 0x10000) {
-        out[0] = static_cast<char>(0xE0 | (codePoint >> 12));
-        out[1] = continuation(6);
-        out[2] = continuation(0);
-        return 3;
-    }
-    out[0] = static_cast<char>(0xF0 | (codePoint >> 18));
-    out[1] = continuation(12);
-    out[2] = continuation(6);
-    out[3] = continuation(0);
-    return 4;
-}
-
-void appendUtf8(std::string& out, char32_t codePoint) {
-    char bytes[4];
-    out.append(bytes, writeUtf8(codePoint, bytes));
 }
 
 std::string foldName(std::string_view name) {

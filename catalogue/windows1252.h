@@ -14,11 +14,6 @@ char16_t windows1252ToCodePoint(unsigned char byte);
 std::u16string windows1252ToUtf16(std::string_view text);
 std::string windows1252ToUtf8(std::string_view text);
 
-// Any code point up to U+10FFFF as UTF-8: written at `out` (room for four bytes),
-// giving the count of bytes; or appended.
-std::size_t writeUtf8(char32_t codePoint, char* out);
-void appendUtf8(std::string& out, char32_t codePoint);
-
 // The exact inverse of windows1252ToUtf16; false (and `text` unspecified) when a
 // character has no Windows-1252 byte.
 bool utf16ToWindows1252(std::u16string_view utf16, std::string& text);

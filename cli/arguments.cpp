@@ -1,5 +1,7 @@
 #include "cli/arguments.h"
 
+#include "cli/text/input_excerpt.h"
+
 bool parseArguments(std::span<const std::string> args, std::span<const OptionRule> known,
                     Arguments& parsed, std::string& error) {
     bool optionsEnded = false;
@@ -21,7 +23,7 @@ bool parseArguments(std::span<const std::string> args, std::span<const OptionRul
         for (const OptionRule& option : known)
             if (option.name == arg) rule = &option;
         if (!rule) {
-            error = "unknown option " + arg;
+            error = "unknown option " + inputExcerpt(arg);
             return false;
         }
         if (parsed.has(arg)) {

@@ -4,6 +4,8 @@
 #include <span>
 
 #include "cli/command.h"
+#include "cli/command_outputs.h"
+#include "cli/text/input_excerpt.h"
 
 #ifndef CARDHOLD_VERSION
 #define CARDHOLD_VERSION "unknown"
@@ -12,10 +14,18 @@
 namespace {
 
 const CliCommand* const Commands[] = {
-    &ExportCsvCommand, &ImportCsvCommand, &ImportListCommand, &ExportListCommand, &StatsCommand,
-    &DiffCommand,      &WantsCommand,     &SparesCommand,     &TradeCommand,      &ApplyTradeCommand,
-    &FindCommand,      &HtmlCommand,
+    &ExportCsvCommand, &ImportCsvCommand,  &ImportListCommand, &ExportListCommand,
+    &StatsCommand,     &DiffCommand,       &WantsCommand,      &SparesCommand,
+    &TradeCommand,     &ApplyTradeCommand, &FindCommand,       &HtmlCommand,
 };
+
+} // namespace
+
+std::span<const CliCommand* const> cliCommands() {
+    return Commands;
+}
+
+namespace {
 
 std::string programHelp() {
     std::string help = "Usage: cardhold-cli COMMAND ARGUMENTS...\n"
@@ -24,6 +34,8 @@ std::string programHelp() {
                        "trading with a\nfriend, finding a card, a collection page.\n\nCommands:\n";
     for (const CliCommand* command : Commands) {
         help += "  ";
+        help += command->usage;
+        help += "\n      ";
         help += command->summary;
         help += '\n';
     }
@@ -40,15 +52,16 @@ int runCommand(const CliCommand& command, std::span<const std::string> args, Cli
     if (!parseArguments(args, command.options, parsed, error))
         return usageError(io, command.name, error);
     if (parsed.help) {
-        io.out += command.help;
+        io.out += commandHelp(command);
         return ExitSuccess;
     }
-    if (parsed.has("-o") && parsed.value("-o").empty())
-        return usageError(io, command.name, "-o needs a file name, or - for standard output");
+    CommandRun run{parsed, io, {}, {}};
+    if (!resolveOutputs(command, run)) return ExitFailure;
     const std::size_t files = parsed.positional.size();
     if (files < command.fileCount || files > command.fileCount + command.optionalFileCount)
         return fileCountError(io, command, parsed);
-    return command.run(parsed, io);
+    if (!guardOutputs(command, run)) return ExitFailure;
+    return writeOutputs(command, run, command.run(run));
 }
 
 int runCliCommand(const std::vector<std::string>& args, CliOutput& io) {
@@ -69,7 +82,7 @@ int runCliCommand(const std::vector<std::string>& args, CliOutput& io) {
     }
     for (const CliCommand* command : Commands)
         if (command->name == first) return runCommand(*command, std::span(args).subspan(1), io);
-    return failure(io, "cardhold-cli: unknown command '" + first +
+    return failure(io, "cardhold-cli: unknown command '" + inputExcerpt(first) +
                            "'\nRun 'cardhold-cli --help' for the commands.");
 }
 

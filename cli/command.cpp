@@ -1,12 +1,36 @@
 #include "cli/command.h"
 
 #include "cli/cards/card_list_line.h"
+#include "cli/text/input_excerpt.h"
 #include "cli/text/text_decoding.h"
 #include "files/deck_file_reader.h"
-#include "files/file_identity.h"
-#include "files/safe_file.h"
 
 namespace {
+
+// Enough of a text file to tell a CSV from a card list.
+constexpr uint64_t TextPeek = 1u << 20;
+
+std::string_view trimmedSpace(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
+// For a file of the wrong size that is text: which import reads it.
+std::string textFileHint(DeckFileFault& fault) {
+    std::string text, ignored;
+    TextEncoding encoding;
+    if (!fault.wrongSize || fault.bytes.empty() ||
+        !decodeText(std::move(fault.bytes), text, encoding, ignored) ||
+        text.find('\0') != std::string::npos || trimmedSpace(text).empty())
+        return "";
+    const std::string_view start = trimmedSpace(text);
+    const std::string_view header = start.substr(0, start.find_first_of("\r\n"));
+    if (header.find_first_of(",;\t") != std::string_view::npos)
+        return "; it looks like a CSV: import it with import-csv";
+    if (matchCardListEntry(parseCardListLine(header), false).card >= 0)
+        return "; it looks like a card list: import it with import-list";
+    return "";
+}
 
 int usageHint(CliOutput& io, std::string_view command) {
     io.err += "Run 'cardhold-cli ";
@@ -15,21 +39,32 @@ int usageHint(CliOutput& io, std::string_view command) {
     return ExitFailure;
 }
 
-std::string_view trimmedSpace(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    return first == std::string_view::npos ? std::string_view() : text.substr(first);
-}
-
-// The placeholder of -o in the command's usage line: "OUT.csv", "DECKFILE".
-std::string_view outputPlaceholder(const CliCommand& command) {
-    std::string_view usage = command.help.substr(0, command.help.find('\n'));
-    const std::size_t at = usage.find("-o ");
-    if (at == std::string_view::npos) return {};
-    usage.remove_prefix(at + 3);
-    return usage.substr(0, usage.find_first_of(" ]"));
-}
+// Where the help breaks a long usage line: before an option's bracket.
+constexpr std::size_t HelpWidth = 88;
 
 } // namespace
+
+std::string commandHelp(const CliCommand& command) {
+    const std::string start = "Usage: cardhold-cli ";
+    const std::string indent(start.size() + command.name.size() + 1, ' ');
+    std::string help = start;
+    std::size_t lineStart = 0;
+    std::string_view rest = command.usage;
+    while (!rest.empty()) {
+        const std::size_t next = rest.find(" [", 1);
+        const std::string_view word = rest.substr(0, next);
+        rest.remove_prefix(word.size());
+        if (help.size() - lineStart + word.size() > HelpWidth && word.starts_with(" [")) {
+            help += '\n';
+            lineStart = help.size();
+            help += indent;
+            help += word.substr(1);
+        } else {
+            help += word;
+        }
+    }
+    return (help += '\n') += command.help;
+}
 
 int usageError(CliOutput& io, std::string_view command, std::string_view message) {
     io.err += "cardhold-cli ";
@@ -47,13 +82,14 @@ int fileCountError(CliOutput& io, const CliCommand& command, const Arguments& ar
     io.err += command.takes.empty()
                   ? counted(static_cast<long long>(command.fileCount), "file", "files")
                   : std::string(command.takes);
-    const std::string_view output = outputPlaceholder(command);
     const std::size_t most = command.fileCount + command.optionalFileCount;
     if (args.positional.size() > most) {
-        if (!output.empty() && !args.has("-o"))
-            io.err += "; give the output with -o " + std::string(output);
+        const std::span<const OutputRule> outputs = command.files.outputs;
+        if (!outputs.empty() && !args.has(outputs[0].option))
+            io.err += "; give the output with " + std::string(outputs[0].option) + " " +
+                      std::string(outputs[0].placeholder);
         else
-            io.err += "; '" + args.positional[most] + "' was not expected";
+            io.err += "; '" + inputExcerpt(args.positional[most]) + "' was not expected";
     }
     io.err += '\n';
     return usageHint(io, command.name);
@@ -65,67 +101,28 @@ int failure(CliOutput& io, std::string_view message) {
     return ExitFailure;
 }
 
-bool outputIsInput(const std::string& output, const std::string& input, CliOutput& io) {
-    if (!fileIdentity(output).sameFileAs(fileIdentity(input))) return false;
-    failure(io, "Could not write " + output + ": it is the file being read.");
-    return true;
-}
-
-namespace {
-
-// For a file of the wrong size that is text: which import reads it.
-std::string textFileHint(const std::string& path) {
-    constexpr uint64_t TextPeek = 1u << 20;
-    ReadResult file = readFileBytes(path, TextPeek);
-    std::string text, ignored;
-    TextEncoding encoding;
-    if (!file.ok || !decodeText(std::move(file.bytes), text, encoding, ignored) ||
-        text.find('\0') != std::string::npos || trimmedSpace(text).empty())
-        return "";
-    const std::string_view start = trimmedSpace(text);
-    const std::string_view header = start.substr(0, start.find_first_of("\r\n"));
-    if (header.find_first_of(",;\t") != std::string_view::npos)
-        return "; it looks like a CSV: import it with import-csv";
-    if (matchCardListEntry(parseCardListLine(header), false).card >= 0)
-        return "; it looks like a card list: import it with import-list";
-    return "";
-}
-
-} // namespace
-
 bool loadDeckArgument(const std::string& path, DeckSet& decks, CliOutput& io) {
-    std::string reason;
-    if (readDeckFile(path, decks, reason)) return true;
-    if (reason.starts_with("wrong size")) reason += textFileHint(path);
-    failure(io, "Could not load " + path + ": " + reason + ".");
+    DeckFileFault fault;
+    if (readDeckFile(path, decks, fault, TextPeek)) return true;
+    failure(io,
+            "Could not load " + shownPath(path) + ": " + fault.reason + textFileHint(fault) + ".");
     return false;
 }
 
-bool outputToFile(const Arguments& args) {
-    return args.has("-o") && args.value("-o") != "-";
-}
-
-const char* textLineEnd(const Arguments& args) {
+const char* CommandRun::lineEnd(std::size_t output) const {
 #ifdef _WIN32
-    (void)args;
+    (void)output;
     return "\r\n";
 #else
-    return outputToFile(args) ? "\r\n" : "\n";
+    return toFile(output) ? "\r\n" : "\n";
 #endif
 }
 
-int writeOutput(const Arguments& args, std::string_view bytes, std::string_view couldNot,
-                CliOutput& io) {
-    if (!outputToFile(args)) {
-        io.out += bytes;
-        return ExitSuccess;
-    }
-    const std::string& path = args.value("-o");
-    const WriteResult written = writeFileSafely(path, bytes);
-    if (!written.ok)
-        return failure(io, "Could not " + std::string(couldNot) + " " + path + ": " +
-                               written.reason + ".");
-    return ExitSuccess;
+void CommandRun::produce(std::string bytes, std::string written, std::size_t output) {
+    CommandOutput& out = outputs[output];
+    out.bytes = std::move(bytes);
+    out.written = std::move(written);
+    out.produced = true;
 }
 
 int deckOption(const Arguments& args, CliOutput& io, std::string_view command) {

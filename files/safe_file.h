@@ -30,6 +30,11 @@ struct ReadResult {
 
 WriteResult writeFileSafely(const std::string& path, std::string_view bytes);
 
+// What writeFileSafely would refuse before it writes anything: a target that is a
+// folder, a pipe or a device, a read-only file, a folder that is not there. Writes
+// nothing; the write itself may still fail (a full disk).
+WriteResult checkWritable(const std::string& path);
+
 // The whole file, refused unread when it holds more than `limit` bytes, and refused
 // when it changed while it was read (another program writing it), so the bytes are
 // always one version of the file. `room`: the buffer is reserved for that many times

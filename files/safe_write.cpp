@@ -59,19 +59,30 @@ std::string reasonFor(FileStatus status, bool writing) {
     return "error " + std::to_string(status.code);
 }
 
-WriteResult writeFileSafely(FilePlatform& files, const std::string& path, std::string_view bytes) {
-    FileTarget target;
-    FileStatus status = files.describe(path, target);
+namespace {
+
+// The target, links followed, when it may be written.
+WriteResult describeTarget(FilePlatform& files, const std::string& path, FileTarget& target) {
+    const FileStatus status = files.describe(path, target);
     if (!status.ok()) return failed(status);
     if (target.kind == FileTarget::Kind::Folder || target.kind == FileTarget::Kind::Special)
         return WriteResult{false, "not a file"};
     // A file marked read-only stays as it is, for every user.
     if (target.kind == FileTarget::Kind::RegularFile && !target.writable)
         return WriteResult{false, "access denied"};
+    return WriteResult{true, ""};
+}
+
+} // namespace
+
+WriteResult writeFileSafely(FilePlatform& files, const std::string& path, std::string_view bytes) {
+    FileTarget target;
+    const WriteResult writable = describeTarget(files, path, target);
+    if (!writable.ok) return writable;
 
     std::string tempPath;
     FilePlatform::Handle file = 0;
-    status = createBeside(files, target.path, tempPath, file);
+    FileStatus status = createBeside(files, target.path, tempPath, file);
     if (!status.ok()) return failed(status);
 
     status = files.write(file, bytes);
@@ -84,6 +95,22 @@ WriteResult writeFileSafely(FilePlatform& files, const std::string& path, std::s
     // temporary file is never the only copy.
     files.remove(tempPath);
     return failed(status);
+}
+
+WriteResult checkWritable(const std::string& path) {
+    FilePlatform& files = platformFiles();
+    FileTarget target;
+    const WriteResult writable = describeTarget(files, path, target);
+    if (!writable.ok || target.kind != FileTarget::Kind::Missing) return writable;
+    // A new file: its folder must be there. "/x" and "C:\x" keep the root's separator.
+    const std::size_t cut = target.path.find_last_of(Separators);
+    if (cut == std::string::npos) return writable;
+    const bool root = cut == 0 || target.path[cut - 1] == ':';
+    FileTarget folder;
+    const FileStatus status = files.describe(target.path.substr(0, root ? cut + 1 : cut), folder);
+    if (!status.ok()) return failed(status);
+    if (folder.kind != FileTarget::Kind::Folder) return WriteResult{false, "folder not found"};
+    return writable;
 }
 
 WriteResult writeFileSafely(const std::string& path, std::string_view bytes) {

@@ -5,6 +5,7 @@
 
 #include "browser/filters.h"
 #include "catalogue/card_record.h"
+#include "catalogue/field_view.h"
 #include "catalogue/name_tables.h"
 #include "store/deck_set.h"
 
@@ -12,10 +13,9 @@ namespace {
 
 constexpr const char* LineEnd = "\r\n";
 
-// A stored field as written: up to its NUL, trailing spaces included, never past
-// the end of its array.
+// A stored field as written, trailing spaces included.
 template <std::size_t N> void appendField(std::string& out, const char (&field)[N]) {
-    out.append(field, strnlen(field, N));
+    out.append(fieldView(field));
 }
 
 // "%d": signed decimal, no padding.

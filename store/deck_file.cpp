@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "catalogue/field_view.h"
+
 // Byte by byte rather than a copy of memory, so the file reads and writes the same
 // on any host, whatever its byte order or word size.
 
@@ -53,8 +55,8 @@ bool decodeDeckFile(std::string_view bytes, DeckSet& decks, std::string* reason)
         const std::size_t card = at % DeckFileDeckBytes / 4;
         const CardRecord& record = CardCatalogue[card];
         return refuse(reason, "deck " + std::to_string(deck + 1) + ", card " +
-                                  std::string(record.cardId, strnlen(record.cardId, 6)) +
-                                  ": count " + std::to_string(count));
+                                  std::string(fieldView(record.cardId)) + ": count " +
+                                  std::to_string(count));
     }
     std::size_t at = 0;
     for (StoreDeck& deck : decks.decks)

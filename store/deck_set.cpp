@@ -32,21 +32,21 @@ void clearDeck(int deck) {
     std::memset(deckSet.decks[deck].counts, 0, sizeof deckSet.decks[deck].counts);
 }
 
-int64_t deckTotal(int deck) {
+int64_t deckTotal(const StoreDeck& deck) {
     int64_t total = 0;
-    for (int32_t count : deckSet.decks[deck].counts)
+    for (int32_t count : deck.counts)
         total += count;
     return total;
 }
 
-int ownedDistinct(int deck) {
+int ownedDistinct(const StoreDeck& deck) {
     int owned = 0;
-    for (int32_t count : deckSet.decks[deck].counts)
+    for (int32_t count : deck.counts)
         owned += count != 0;
     return owned;
 }
 
-int completionPercent(int deck) {
+int completionPercent(const StoreDeck& deck) {
     // Rounded down, as the statistics line shows it.
     return ownedDistinct(deck) * 100 / CardCount;
 }

@@ -28,8 +28,10 @@ void incrementCount(int deck, int card);
 void decrementCount(int deck, int card);
 void clearDeck(int deck);
 
-// Summed in 64 bits so that large counts read from a file cannot overflow.
-int64_t deckTotal(int deck);
-int ownedDistinct(int deck);
-int completionPercent(int deck);
+// A deck's statistics, as the window's statistics lines show them (the per-set and
+// per-rarity shares: store/deck_groups.h). Summed in 64 bits so that large counts
+// read from a file cannot overflow.
+int64_t deckTotal(const StoreDeck& deck);
+int ownedDistinct(const StoreDeck& deck);
+int completionPercent(const StoreDeck& deck);
 bool heldInAny(int card, uint32_t deckMask);

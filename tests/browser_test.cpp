@@ -185,7 +185,7 @@ TEST_F(BrowserTest, OnlyRareThenPlusRaisesTheFirstRareCard) {
     expectShowsCard(rares[0]);
     dialog.click(IDC_PLUS);
     EXPECT_EQ(deckSet.decks[0].counts[rares[0]], 1);
-    EXPECT_EQ(deckTotal(0), 1);
+    EXPECT_EQ(deckTotal(deckSet.decks[0]), 1);
     EXPECT_EQ(dialog.text(IDC_PANEL_HAS),
               std::string("Deck  1 has 1 ") + CardCatalogue[rares[0]].name);
     dialog.select(1);
@@ -218,7 +218,7 @@ TEST_F(BrowserTest, DeckSearchListsHeldCardsAndIsBrowseOnly) {
     dialog.click(IDC_PLUS);
     dialog.click(IDC_MINUS);
     EXPECT_EQ(deckSet.decks[0].counts[3], 2);
-    EXPECT_EQ(deckTotal(0), 2);
+    EXPECT_EQ(deckTotal(deckSet.decks[0]), 2);
     expectCardLabelsBlank();
 
     // Wiping a deck does not rebuild the list: its entries keep their cards.
@@ -249,7 +249,7 @@ TEST_F(BrowserTest, FourthDeckThenPlusChangesOnlyThatDeck) {
     dialog.click(IDC_PLUS);
     EXPECT_EQ(deckSet.decks[3].counts[0], 1);
     for (int deck : {0, 1, 2, 4})
-        EXPECT_EQ(deckTotal(deck), 0);
+        EXPECT_EQ(deckTotal(deckSet.decks[deck]), 0);
     EXPECT_EQ(dialog.text(IDC_PANEL_TOTAL), "Store Deck 4 total 1 Cards");
     EXPECT_EQ(dialog.text(IDC_PANEL_HAS), std::string("Deck  4 has 1 ") + CardCatalogue[0].name);
 }

@@ -88,7 +88,8 @@ TEST(CliImport, EveryKindOfErrorIsListedByLineAndNothingIsWritten) {
     testfiles::TempFolder folder;
     const std::string csv = folder.file("bad.csv");
     const std::string out = folder.file("out.tvn");
-    writeBytes(out, "old bytes");
+    const std::string old = encodeDeckFile(clitest::patternedDecks());
+    writeBytes(out, old);
     writeBytes(csv, "id,deck1,deck2\r\n"
                     "GW158,1,2,\"a note over\r\ntwo lines\"\r\n"
                     "ZZ999,1,1\r\n"
@@ -109,7 +110,7 @@ TEST(CliImport, EveryKindOfErrorIsListedByLineAndNothingIsWritten) {
                            ":7: broken quote: text after the closing quote\n" + csv +
                            ":8: broken quote: a quote inside an unquoted field\n" + csv +
                            ":9: broken quote: the quoted field never ends\n");
-    EXPECT_EQ(readBytes(out), "old bytes");
+    EXPECT_EQ(readBytes(out), old);
 
     // Whatever a file holds, a message shows a short, harmless excerpt of it.
     writeBytes(csv, "\xEF\xBB\xBFid,deck1\nGW158,\"\x1b]0;pwned\x07\x1b[2J\xc2\x9b\xff\"\n" +
@@ -138,7 +139,7 @@ TEST(CliImport, EveryKindOfErrorIsListedByLineAndNothingIsWritten) {
         EXPECT_TRUE(run.err.ends_with(count == 20 ? last : last + csv + ": 3 more errors\n"))
             << run.err;
     }
-    EXPECT_EQ(readBytes(out), "old bytes");
+    EXPECT_EQ(readBytes(out), old);
     EXPECT_EQ(folder.names().size(), 2u); // no temporary file left either
 }
 
@@ -193,7 +194,7 @@ TEST(CliImport, AnExistingDeckFileIsChangedOnlyWithOntoOrReplace) {
     clitest::Run run = cli(args);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, decks + " exists: add --onto " + decks + " to change only the counts in " +
-                           wants + ", or --replace to replace all five decks.\n");
+                           wants + ", or --replace to replace the decks it names.\n");
     EXPECT_EQ(readBytes(decks), encodeDeckFile(old));
 
     const auto importWith = [&](std::vector<std::string> options) {
@@ -210,9 +211,8 @@ TEST(CliImport, AnExistingDeckFileIsChangedOnlyWithOntoOrReplace) {
     replaced.decks[2] = StoreDeck{};
     replaced.decks[2].counts[0] = 7;
     EXPECT_EQ(importWith({"--onto", decks, "--replace"}), encodeDeckFile(replaced));
-    DeckSet fresh{};
-    fresh.decks[2].counts[0] = 7;
-    EXPECT_EQ(importWith({"--replace"}), encodeDeckFile(fresh));
+    // --replace alone keeps the decks the input does not name, as --onto does.
+    EXPECT_EQ(importWith({"--replace"}), encodeDeckFile(replaced));
 
     run = cli({"import-csv", wants, "-o", folder.file("new.tvn"), "--onto",
                folder.file("missing.tvn"), "--deck", "3"});

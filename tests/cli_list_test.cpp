@@ -78,7 +78,7 @@ TEST(CliList, CheckWritesNothingAndEveryImportSaysWhatChanged) {
     const clitest::Run check = cli({"import-list", l, "-o", decks, "--deck", "3", "--check"});
     EXPECT_EQ(check.status, 2) << "an existing file needs --onto or --replace";
     EXPECT_EQ(check.err, decks + " exists: add --onto " + decks + " to change only the counts in " +
-                             l + ", or --replace to replace all five decks.\n");
+                             l + ", or --replace to replace the decks it names.\n");
     const std::vector<std::string> onto = {"import-list", l,   "-o",     decks,
                                            "--deck",      "3", "--onto", decks};
     std::vector<std::string> dry = onto;
@@ -90,7 +90,9 @@ TEST(CliList, CheckWritesNothingAndEveryImportSaysWhatChanged) {
               "deck 3: 2 cards changed, +3 copies, -3 copies\nwrote " + decks + "\n");
     EXPECT_EQ(cli(onto).out, "no counts change\nwrote " + decks + "\n");
     const clitest::Run replace = cli({"import-list", l, "-o", decks, "--deck", "3", "--replace"});
-    EXPECT_EQ(replace.out, "deck 3: 1 card changed, -1 copy\nwrote " + decks + "\n");
+    EXPECT_EQ(replace.out, "deck 3: 1 card changed, -1 copy\nreplaced deck 3; kept decks 1, 2, 4 "
+                           "and 5 of " +
+                               decks + "\nwrote " + decks + "\n");
 }
 
 TEST(CliList, ReadsUtf16AndWindows1252) {

@@ -58,7 +58,7 @@ done
 "$@" import-csv "kärtchen.csv" -o "décks.tvn" 2>err.txt
 check "import-csv onto an existing file without --onto exits 2" test $? = 2
 check "the refusal names both ways" \
-  grep -qaF "décks.tvn exists: add --onto décks.tvn to change only the counts in kärtchen.csv, or --replace to replace all five decks." err.txt
+  grep -qaF "décks.tvn exists: add --onto décks.tvn to change only the counts in kärtchen.csv, or --replace to replace the decks it names." err.txt
 check "the refused files are unchanged" cmp -s "décks.tvn" before.tvn
 "$@" import-csv "ändern.csv" -o "décks.tvn" --onto "décks.tvn" --deck 2
 check "--onto the output changes it in place" cmp -s "décks.tvn" "ändern.tvn"

@@ -2,7 +2,8 @@
 # non-ASCII paths (under Wine for the Windows builds, with a UTF-8 locale so that the
 # arguments reach Wine intact).
 cardhold_test(cli_test cli_csv_test.cpp cli_csv_layout_test.cpp cli_list_test.cpp cli_matcher_test.cpp
-              cli_stats_diff_test.cpp cli_wants_find_test.cpp)
+              cli_output_test.cpp cli_quoting_test.cpp cli_stats_diff_test.cpp cli_trade_test.cpp
+              cli_wants_find_test.cpp)
 target_link_libraries(cli_test PRIVATE cardhold_cli)
 add_test(NAME cli_program_test
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/cli_program_test.sh

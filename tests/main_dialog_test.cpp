@@ -52,7 +52,7 @@ TEST_F(MainDialogTest, LeavingWithChangesAsksFirst) {
 TEST_F(MainDialogTest, PlusAndMinusNeedASelection) {
     dialog.listSelect(-1);
     dialog.click(IDC_PLUS);
-    EXPECT_EQ(deckTotal(0), 0) << "no card on screen, nothing to raise";
+    EXPECT_EQ(deckTotal(deckSet.decks[0]), 0) << "no card on screen, nothing to raise";
     deckSet.decks[0].counts[0] = 5;
     dialog.click(IDC_MINUS);
     EXPECT_EQ(deckSet.decks[0].counts[0], 5);
@@ -75,7 +75,7 @@ TEST_F(MainDialogTest, WipingKeepsThePanelOnTheHighlightedCard) {
     dialog.click(IDC_CURRENT_DECK_FIRST + 1);
     dialog.click(IDC_PLUS);
     dialog.command(IDM_DECK_CLEAR_YES);
-    EXPECT_EQ(deckTotal(1), 0);
+    EXPECT_EQ(deckTotal(deckSet.decks[1]), 0);
     EXPECT_EQ(deckSet.decks[0].counts[30], 1) << "only the current deck is wiped";
     EXPECT_EQ(dialog.listSelection(), 30);
     EXPECT_EQ(selectedCard, 30);

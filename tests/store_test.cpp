@@ -28,7 +28,7 @@ TEST_F(StoreTest, StartsEmptyWithDeckZeroAndCardZero) {
     EXPECT_EQ(currentDeck, 0);
     EXPECT_EQ(selectedCard, 0);
     for (int deck = 0; deck < DeckCount; ++deck)
-        EXPECT_EQ(deckTotal(deck), 0);
+        EXPECT_EQ(deckTotal(deckSet.decks[deck]), 0);
 }
 
 TEST_F(StoreTest, IncrementStopsAt255AndDecrementAtZero) {
@@ -39,7 +39,9 @@ TEST_F(StoreTest, IncrementStopsAt255AndDecrementAtZero) {
         decrementCount(1, 42);
     EXPECT_EQ(count(1, 42), 0);
     // Only the edited card of the edited deck moved.
-    EXPECT_EQ(deckTotal(0) + deckTotal(2) + deckTotal(3) + deckTotal(4), 0);
+    EXPECT_EQ(deckTotal(deckSet.decks[0]) + deckTotal(deckSet.decks[2]) +
+                  deckTotal(deckSet.decks[3]) + deckTotal(deckSet.decks[4]),
+              0);
     EXPECT_EQ(count(1, 41) + count(1, 43), 0);
 }
 
@@ -77,22 +79,22 @@ TEST_F(StoreTest, ClearingOneDeckLeavesTheOthers) {
     for (int deck = 0; deck < DeckCount; ++deck)
         fillDeck(deck, CardCount, deck + 1);
     clearDeck(2);
-    EXPECT_EQ(deckTotal(2), 0);
-    EXPECT_EQ(ownedDistinct(2), 0);
+    EXPECT_EQ(deckTotal(deckSet.decks[2]), 0);
+    EXPECT_EQ(ownedDistinct(deckSet.decks[2]), 0);
     for (int deck : {0, 1, 3, 4})
-        EXPECT_EQ(deckTotal(deck), int64_t{CardCount} * (deck + 1));
+        EXPECT_EQ(deckTotal(deckSet.decks[deck]), int64_t{CardCount} * (deck + 1));
 }
 
 TEST_F(StoreTest, TotalsAreSummedWithoutOverflow) {
     fillDeck(0, CardCount, INT32_MAX);
-    EXPECT_EQ(deckTotal(0), int64_t{INT32_MAX} * CardCount);
+    EXPECT_EQ(deckTotal(deckSet.decks[0]), int64_t{INT32_MAX} * CardCount);
     fillDeck(1, CardCount, INT32_MIN);
-    EXPECT_EQ(deckTotal(1), int64_t{INT32_MIN} * CardCount);
+    EXPECT_EQ(deckTotal(deckSet.decks[1]), int64_t{INT32_MIN} * CardCount);
     fillDeck(2, CardCount, -1);
-    EXPECT_EQ(deckTotal(2), -CardCount);
+    EXPECT_EQ(deckTotal(deckSet.decks[2]), -CardCount);
     count(3, 0) = 4;
     count(3, 1673) = 255;
-    EXPECT_EQ(deckTotal(3), 259);
+    EXPECT_EQ(deckTotal(deckSet.decks[3]), 259);
 }
 
 TEST_F(StoreTest, OwnedDistinctCountsEveryNonZeroCount) {
@@ -100,14 +102,15 @@ TEST_F(StoreTest, OwnedDistinctCountsEveryNonZeroCount) {
     count(4, 1) = -3;
     count(4, 2) = 1000;
     count(4, 3) = 0;
-    EXPECT_EQ(ownedDistinct(4), 3);
+    EXPECT_EQ(ownedDistinct(deckSet.decks[4]), 3);
 }
 
 TEST_F(StoreTest, CompletionIsTheExactIntegerQuotient) {
     for (int owned = 0; owned <= CardCount; ++owned) {
         clearDeck(0);
         fillDeck(0, owned, 1);
-        ASSERT_EQ(completionPercent(0), 100 * owned / CardCount) << owned << " cards owned";
+        ASSERT_EQ(completionPercent(deckSet.decks[0]), 100 * owned / CardCount)
+            << owned << " cards owned";
     }
 }
 
@@ -116,11 +119,11 @@ TEST_F(StoreTest, CompletionAtItsLandmarks) {
     for (auto [owned, percent] : landmarks) {
         clearDeck(0);
         fillDeck(0, owned, 1);
-        EXPECT_EQ(completionPercent(0), percent) << owned;
+        EXPECT_EQ(completionPercent(deckSet.decks[0]), percent) << owned;
     }
     fillDeck(0, CardCount, 1);
-    EXPECT_EQ(deckTotal(0), 1674);
-    EXPECT_EQ(ownedDistinct(0), 1674);
+    EXPECT_EQ(deckTotal(deckSet.decks[0]), 1674);
+    EXPECT_EQ(ownedDistinct(deckSet.decks[0]), 1674);
 }
 
 TEST_F(StoreTest, HeldInAnyLooksOnlyAtTheDecksInTheMask) {

@@ -11,8 +11,7 @@ std::string trimmedUtf8(std::string_view windows1252) {
 CardIdIndex::CardIdIndex() {
     cards_.reserve(CardCount);
     for (int card = 0; card < CardCount; ++card) {
-        const char* id = CardCatalogue[card].cardId;
-        cards_.emplace(std::string_view(id, strnlen(id, sizeof CardCatalogue[card].cardId)), card);
+        cards_.emplace(fieldView(CardCatalogue[card].cardId), card);
     }
 }
 

@@ -1,32 +1,29 @@
 #include "cli/cards/card_list_line.h"
 
 #include "catalogue/card_record.h"
+#include "cli/text/count_text.h"
 
 namespace {
 
-constexpr unsigned long CountCap = 1000000;
 constexpr AmbiguityAdvice ListAdvice{"give the set, as in \"3 Amber Horn (Grimward)\", or the id",
                                      "give the id instead, as in \"3 GW030\""};
-
-bool isSpace(char c) {
-    return c == ' ' || c == '\t';
-}
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// "5", "5x" or "5X" and a space before the rest of the line; false when the line
-// does not start with a count.
-bool takeCount(std::string_view& text, unsigned long& count) {
+// "5", "5x" or "5X" and a space (any Unicode space) before the rest of the line; false
+// when the line does not start with a count.
+bool takeCount(std::string_view& text, CardListEntry& entry) {
     std::size_t at = 0;
-    unsigned long value = 0;
     while (at < text.size() && isDigit(text[at]))
-        value = std::min(CountCap, value * 10 + static_cast<unsigned long>(text[at++] - '0'));
+        ++at;
     if (at == 0) return false;
+    const std::string_view digits = text.substr(0, at);
     if (at < text.size() && (text[at] == 'x' || text[at] == 'X')) ++at;
-    if (at < text.size() && !isSpace(text[at])) return false;
-    count = value;
+    if (at < text.size() && spaceLengthAt(text, at) == 0) return false;
+    entry.count = parseCount(digits);
+    entry.countText = digits;
     text = trimmedText(text.substr(at));
     return true;
 }
@@ -53,7 +50,7 @@ CardListEntry parseCardListLine(std::string_view line) {
         entry.ignored = true;
         return entry;
     }
-    takeCount(line, entry.count);
+    takeCount(line, entry);
     entry.name = line;
     takeSet(entry);
     return entry;

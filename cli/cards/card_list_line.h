@@ -11,10 +11,11 @@
 #include "cli/cards/card_matcher.h"
 
 struct CardListEntry {
-    bool ignored = false;    // blank, or a comment: "# ..." or "// ..."
-    unsigned long count = 1; // as written, up to 1000000 (anything more is kept so)
-    std::string_view name;   // the card's name, or its id
-    std::string_view set;    // "" when none is given
+    bool ignored = false;             // blank, or a comment: "# ..." or "// ..."
+    long count = 1;                   // as parseCount reads it
+    std::string_view countText = "1"; // as written
+    std::string_view name;            // the card's name, or its id
+    std::string_view set;             // "" when none is given
 };
 
 CardListEntry parseCardListLine(std::string_view line);

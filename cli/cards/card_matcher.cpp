@@ -3,9 +3,10 @@
 #include <algorithm>
 
 #include "catalogue/card_record.h"
+#include "catalogue/field_view.h"
+#include "catalogue/utf8.h"
 #include "catalogue/windows1252.h"
 #include "cli/text/input_excerpt.h"
-#include "cli/text/text_decoding.h"
 
 namespace {
 
@@ -75,12 +76,6 @@ std::string ambiguous(std::span<const int> cards, const AmbiguityAdvice& advice)
 
 } // namespace
 
-std::string_view trimmedText(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::string CardMatcher::unknownSet(std::string_view text) const {
     text = trimmedText(text);
     std::string fault = text.empty() ? "no set given" : "no set " + quotedText(text);
@@ -90,29 +85,38 @@ std::string CardMatcher::unknownSet(std::string_view text) const {
     return fault;
 }
 
-std::string foldTypedName(std::string_view utf8) {
+bool foldTypedNameWithin(std::string_view utf8, std::size_t most, std::string& folded) {
     utf8 = trimmedText(utf8);
     std::string bytes;
-    bytes.reserve(utf8.size());
     std::string one;
+    std::size_t kept = 0; // the bytes foldName keeps, one each: all but - ' and its curly forms
     for (std::size_t at = 0; at < utf8.size();) {
         const long codePoint = nextCodePoint(utf8, at);
         if (codePoint >= 0x300 && codePoint < 0x370) continue; // a combining accent
         if (codePoint < 0 || codePoint > 0xFFFF ||
-            !utf16ToWindows1252(std::u16string(1, static_cast<char16_t>(codePoint)), one)) {
-            bytes += Unmatchable;
-            continue;
-        }
-        bytes += one;
+            !utf16ToWindows1252(std::u16string(1, static_cast<char16_t>(codePoint)), one))
+            one.assign(1, Unmatchable);
+        const char byte = one[0];
+        kept += byte != '-' && byte != '\'' && byte != '\x91' && byte != '\x92';
+        if (kept > most) return false;
+        bytes += byte;
     }
-    return foldName(bytes);
+    folded = foldName(bytes);
+    return true;
+}
+
+std::string foldTypedName(std::string_view utf8) {
+    std::string folded;
+    foldTypedNameWithin(utf8, std::string::npos, folded);
+    return folded;
 }
 
 CardMatcher::CardMatcher() {
     folded_.reserve(CardCount);
     for (int card = 0; card < CardCount; ++card) {
         const CardRecord& record = CardCatalogue[card];
-        folded_.push_back(foldName(std::string_view(record.name, strnlen(record.name, 38))));
+        folded_.push_back(foldName(fieldView(record.name)));
+        longestName_ = std::max(longestName_, folded_.back().size());
         codes_[record.set] = std::string(record.cardId, 2);
     }
     for (int card = 0; card < CardCount; ++card)
@@ -120,14 +124,17 @@ CardMatcher::CardMatcher() {
     for (int set = 0; set < SetCount; ++set) {
         foldedSets_[set][0] = foldName(SetNames[set]);
         foldedSets_[set][1] = foldTypedName(SetFullNames[set]);
+        longestSet_ =
+            std::max({longestSet_, foldedSets_[set][0].size(), foldedSets_[set][1].size()});
     }
 }
 
 int CardMatcher::findSet(std::string_view text) const {
-    const std::string folded = foldTypedName(text);
+    std::string folded;
+    if (!foldTypedNameWithin(text, longestSet_, folded)) return -1;
+    const std::string code = upperCase(trimmedText(text).substr(0, 3));
     for (int set = 0; set < SetCount; ++set)
-        if (folded == foldedSets_[set][0] || folded == foldedSets_[set][1] ||
-            upperCase(trimmedText(text)) == codes_[set])
+        if (folded == foldedSets_[set][0] || folded == foldedSets_[set][1] || code == codes_[set])
             return set;
     return -1;
 }
@@ -135,7 +142,8 @@ int CardMatcher::findSet(std::string_view text) const {
 CardMatch CardMatcher::byId(std::string_view id) const {
     id = trimmedText(id);
     if (id.empty()) return {-1, "no card id"};
-    const int card = ids_.find(upperCase(id));
+    // Longer than any id: not even upper-cased, so a cell of any size costs no copy.
+    const int card = id.size() > 8 ? -1 : ids_.find(upperCase(id));
     if (card < 0) return {-1, "unknown card id " + quotedText(id)};
     return {card, ""};
 }
@@ -161,15 +169,18 @@ CardMatch CardMatcher::bySetAndNumber(std::string_view setText, std::string_view
 
 CardMatch CardMatcher::byName(std::string_view name, std::string_view setText,
                               const AmbiguityAdvice& advice, bool explain) const {
-    const std::string folded = foldTypedName(name);
-    if (folded.empty()) return {-1, "no card name"};
+    std::string folded;
+    // A name longer than any card's (give or take the nearest names' distance) is no
+    // card's and near none: it is not folded whole, nor compared with every name.
+    const bool foldable = foldTypedNameWithin(name, longestName_ + NearestDistance, folded);
+    if (foldable && folded.empty()) return {-1, "no card name"};
     int set = -1;
     if (!trimmedText(setText).empty() && (set = findSet(setText)) < 0)
         return {-1, unknownSet(setText)};
-    const auto found = names_.find(folded);
+    const auto found = foldable ? names_.find(folded) : names_.end();
     if (found == names_.end()) {
         std::string fault = "no card " + quotedText(trimmedText(name));
-        if (!explain) return {-1, fault};
+        if (!explain || !foldable) return {-1, fault};
         const std::vector<int> nearest = nearestNames(folded);
         for (std::size_t i = 0; i < nearest.size(); ++i)
             fault += (i == 0                    ? "; did you mean "

@@ -14,6 +14,7 @@
 
 #include "catalogue/name_tables.h"
 #include "cli/cards/card_fields.h"
+#include "cli/text/text_spaces.h"
 
 // What to tell the user when a name stands for several cards: in a CSV "add a set
 // or id column", in a list "give the set in parentheses or the id".
@@ -27,13 +28,13 @@ struct CardMatch {
     std::string fault; // otherwise why not, ready to follow "FILE:LINE: "
 };
 
-// Without the spaces and tabs around it, as every cell and list entry is read.
-std::string_view trimmedText(std::string_view text);
-
 // A user's UTF-8 text folded as foldName folds the catalogue's Windows-1252 names:
 // surrounding spaces removed, combining accents dropped, characters outside the code
 // page kept as a byte no name holds.
 std::string foldTypedName(std::string_view utf8);
+// The same, or false, having stopped, once the folded text would be longer than
+// `most` bytes: a text longer than any name is never folded whole.
+bool foldTypedNameWithin(std::string_view utf8, std::size_t most, std::string& folded);
 
 class CardMatcher {
   public:
@@ -56,6 +57,8 @@ class CardMatcher {
     CardIdIndex ids_;
     std::string codes_[SetCount];
     std::string foldedSets_[SetCount][2]; // the name and the full name
+    std::size_t longestName_ = 0;         // of the folded names
+    std::size_t longestSet_ = 0;          // of the folded set names
     std::vector<std::string> folded_;     // each card's folded name
     std::unordered_map<std::string_view, std::vector<int>> names_;
 };

@@ -1,15 +1,16 @@
 #include "cli/cards/rarity_targets.h"
 
-#include <charconv>
-
+#include "cli/text/count_text.h"
+#include "cli/text/input_excerpt.h"
 #include "store/deck_set.h"
 
 namespace {
 
-bool parseCount(std::string_view text, int& count) {
-    const char* end = text.data() + text.size();
-    const auto [stop, fault] = std::from_chars(text.data(), end, count);
-    return !text.empty() && fault == std::errc() && stop == end && count >= 0 && count <= MaxCount;
+bool goalCount(std::string_view text, int& count) {
+    const long parsed = parseCount(text);
+    if (parsed < 0 || parsed > MaxCount) return false;
+    count = static_cast<int>(parsed);
+    return true;
 }
 
 // The rarity whose name starts with `initial`, in either case; -1 for none.
@@ -24,7 +25,7 @@ int rarityOfInitial(std::string_view initial) {
 // Built by appending: gcc 12 at -O3 warns falsely (-Wrestrict) on "literal" + string.
 std::string quoted(std::string_view text) {
     std::string out(1, '\'');
-    out += text;
+    out += inputExcerpt(text);
     out += '\'';
     return out;
 }
@@ -40,7 +41,7 @@ std::string initials() {
 
 bool parseRarityTargets(std::string_view text, RarityTargets& targets, std::string& error) {
     int count = 0;
-    if (parseCount(text, count)) {
+    if (goalCount(text, count)) {
         for (int& target : targets.target)
             target = count;
         return true;
@@ -48,8 +49,8 @@ bool parseRarityTargets(std::string_view text, RarityTargets& targets, std::stri
     for (int& target : targets.target)
         target = NoTarget;
     if (text.find('=') == std::string_view::npos) {
-        error = quoted(text) +
-                " is not a count 0 to 255 nor counts per rarity like F=1,C=3,U=3,R=2,P=1";
+        error = quoted(text) + " is not a count " + countRange() +
+                " nor counts per rarity like F=1,C=3,U=3,R=2,P=1";
         return false;
     }
     while (true) {
@@ -66,8 +67,8 @@ bool parseRarityTargets(std::string_view text, RarityTargets& targets, std::stri
             error = std::string("rarity ") + RarityNames[rarity][0] + " given twice";
             return false;
         }
-        if (!parseCount(item.substr(equals + 1), targets.target[rarity])) {
-            error = quoted(item) + ": counts are 0 to 255";
+        if (!goalCount(item.substr(equals + 1), targets.target[rarity])) {
+            error = quoted(item) + ": counts are " + countRange();
             return false;
         }
         if (comma == std::string_view::npos) return true;

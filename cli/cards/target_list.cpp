@@ -20,11 +20,6 @@ struct ListedCard {
     int card, held, goal, copies;
 };
 
-// The fixed-width field as it is, trailing spaces kept, so that columns align.
-template <std::size_t N> std::string paddedText(const char (&field)[N]) {
-    return windows1252ToUtf8(std::string_view(field, strnlen(field, N)));
-}
-
 void appendTable(std::string& out, const TargetList& list, const std::vector<ListedCard>& cards,
                  const char* eol) {
     char line[200];
@@ -77,7 +72,9 @@ void appendCsv(std::string& out, const TargetList& list, const std::vector<Liste
 
 } // namespace
 
-int runTargetList(const TargetList& list, const Arguments& args, CliOutput& io) {
+int runTargetList(const TargetList& list, CommandRun& run) {
+    const Arguments& args = run.args;
+    CliOutput& io = run.io;
     if (!args.has(list.goalOption))
         return usageError(io, list.command, std::string(list.goalOption) + " is needed");
     RarityTargets targets;
@@ -100,7 +97,7 @@ int runTargetList(const TargetList& list, const Arguments& args, CliOutput& io) 
             cards.push_back({card, held, goal, copies});
     }
     std::string bytes;
-    const char* eol = textLineEnd(args);
+    const char* eol = run.lineEnd();
     if (args.has("--csv")) {
         appendCsv(bytes, list, cards);
     } else if (args.has("--list")) {
@@ -109,5 +106,6 @@ int runTargetList(const TargetList& list, const Arguments& args, CliOutput& io) 
     } else {
         appendTable(bytes, list, cards, eol);
     }
-    return writeOutput(args, bytes, "write", io);
+    run.produce(std::move(bytes));
+    return ExitSuccess;
 }

@@ -6,8 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "cli/arguments.h"
-#include "cli/cli.h"
+#include "cli/command.h"
 
 struct TargetList {
     std::string_view command;     // "wants"
@@ -26,9 +25,14 @@ constexpr std::array<OptionRule, 5> targetListOptions(std::string_view goalOptio
         {{goalOption, true}, {"--deck", true}, {"--csv", false}, {"--list", false}, {"-o", true}}};
 }
 
-int runTargetList(const TargetList& list, const Arguments& args, CliOutput& io);
+// A list's output: a report, or with --csv a CSV, with --list a card list.
+constexpr KindOption TargetListKinds[] = {{"--csv", OutputKind::Csv}, {"--list", OutputKind::List}};
+constexpr OutputRule TargetListOutputs[] = {
+    {"-o", "OUT", OutputKind::Report, "write", TargetListKinds}};
+
+int runTargetList(const TargetList& list, CommandRun& run);
 
 // The command's run function for one list.
-template <const TargetList& List> int runList(const Arguments& args, CliOutput& io) {
-    return runTargetList(List, args, io);
+template <const TargetList& List> int runList(CommandRun& run) {
+    return runTargetList(List, run);
 }

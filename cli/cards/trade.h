@@ -24,10 +24,10 @@ struct TradeCard {
 };
 
 enum class RarityMatch {
-    Nothing,       // neither side offers a card of the rarity
-    Matched,       // both do: n copies each way, the smaller offer
-    OnlyYouGive,   // unmatched
-    OnlyTheyGive,  // unmatched
+    Nothing,      // neither side offers a card of the rarity
+    Matched,      // both do: n copies each way, the smaller offer
+    OnlyYouGive,  // unmatched
+    OnlyTheyGive, // unmatched
 };
 
 struct RarityTotals {

@@ -2,17 +2,11 @@
 
 #include <cstdio>
 
-#include "catalogue/windows1252.h"
 #include "cli/cards/card_fields.h"
 #include "cli/cards/card_list_line.h"
 #include "cli/command.h"
 
 namespace {
-
-// The fixed-width field as it is, trailing spaces kept, so that columns align.
-template <std::size_t N> std::string paddedText(const char (&field)[N]) {
-    return windows1252ToUtf8(std::string_view(field, strnlen(field, N)));
-}
 
 std::string cardsAndCopies(long long cards, long long copies) {
     return counted(cards, "card", "cards") + ", " + counted(copies, "copy", "copies");
@@ -26,8 +20,8 @@ void appendSide(std::string& out, const char* title, const char* column,
     (out += std::string(title) + ": " +
             cardsAndCopies(static_cast<long long>(cards.size()), copies)) += eol;
     char line[200];
-    std::snprintf(line, sizeof line, "%-5s  %-37s  %-14s  %-9s  %5s  %7s  %5s", "id", "name",
-                  "set", "rarity", "spare", "missing", column);
+    std::snprintf(line, sizeof line, "%-5s  %-37s  %-14s  %-9s  %5s  %7s  %5s", "id", "name", "set",
+                  "rarity", "spare", "missing", column);
     (out += line) += eol;
     for (int rarity = 0; rarity < RarityCount; ++rarity) {
         long long inRarity = 0, copiesInRarity = 0;
@@ -53,8 +47,8 @@ void appendSide(std::string& out, const char* title, const char* column,
 std::string matchText(const RarityTotals& totals) {
     switch (totals.match) {
     case RarityMatch::Nothing: return "nothing to trade";
-    case RarityMatch::Matched: return std::to_string(totals.balanced) + " for " +
-                                      std::to_string(totals.balanced);
+    case RarityMatch::Matched:
+        return std::to_string(totals.balanced) + " for " + std::to_string(totals.balanced);
     case RarityMatch::OnlyYouGive: return "unmatched: only you can give";
     case RarityMatch::OnlyTheyGive: return "unmatched: only they can give";
     }

@@ -6,13 +6,12 @@
 #include "cli/command.h"
 #include "cli/import/card_copies.h"
 #include "cli/import/deck_import.h"
-#include "files/file_identity.h"
-#include "files/deck_file_reader.h"
+#include "cli/text/input_excerpt.h"
 
 namespace {
 
 constexpr OptionRule Options[] = {
-    {"--give", true},      {"--get", true},       {"-o", true},      {"--onto", true},
+    {"--give", true},      {"--get", true},       {"-o", true},       {"--onto", true},
     {"--from-deck", true}, {"--into-deck", true}, {"--check", false},
 };
 
@@ -75,55 +74,47 @@ bool applyCopies(const Arguments& args, const CardCopies& give, const CardCopies
         return a.list != b.list ? a.list < b.list : a.line < b.line;
     });
     for (const Refusal& refusal : refusals)
-        io.err += args.value(refusal.list == 0 ? "--give" : "--get") + ":" +
+        io.err += shownPath(args.value(refusal.list == 0 ? "--give" : "--get")) + ":" +
                   std::to_string(refusal.line) + ": " + refusal.reason + "\n";
     return refusals.empty();
 }
 
-int applyTrade(const Arguments& args, CliOutput& io) {
+int applyTrade(CommandRun& run) {
+    const Arguments& args = run.args;
+    CliOutput& io = run.io;
     for (const char* needed : {"--give", "--get", "--onto"})
         if (!args.has(needed))
             return usageError(io, "apply-trade", std::string(needed) + " FILE is needed");
-    if (!args.has("-o") && !args.has("--check"))
+    if (!args.has("-o") && !run.check)
         return usageError(io, "apply-trade", "-o DECKFILE is needed");
     const int from = deckNumber(args, "--from-deck", -1, io);
     const int into = deckNumber(args, "--into-deck", 0, io);
     if (from < -1 || into < 0) return ExitFailure;
 
-    DeckImport target;
-    target.command = "apply-trade";
-    target.input = args.value("--give");
-    target.check = args.has("--check");
-    target.output = args.has("-o") ? args.value("-o") : "";
-    const std::string& onto = args.value("--onto");
-    if (!target.output.empty() && target.output != "-") {
-        for (const char* input : {"--give", "--get"})
-            if (outputIsInput(target.output, args.value(input), io)) return ExitFailure;
-        if (fileIdentity(target.output).regularFile &&
-            !fileIdentity(target.output).sameFileAs(fileIdentity(onto)))
-            return failure(io, target.output + " exists: --onto names " + onto +
-                                   "; write to a new file, or give --onto " + target.output);
-    }
-    target.decks = std::make_unique<DeckSet>();
-    target.baseline = std::make_unique<DeckSet>();
-    if (!loadDeckArgument(onto, *target.baseline, io)) return ExitFailure;
-    *target.decks = *target.baseline;
+    DeckImport trade;
+    trade.input = args.value("--give");
+    trade.decks = std::make_unique<DeckSet>();
+    trade.base = std::make_unique<DeckSet>();
+    if (!loadDeckArgument(run.base, *trade.base, io)) return ExitFailure;
+    *trade.decks = *trade.base;
     const auto give = std::make_unique<CardCopies>(), get = std::make_unique<CardCopies>();
-    if (!readCardCopies(args.value("--give"), "apply-trade", *give, io) ||
-        !readCardCopies(args.value("--get"), "apply-trade", *get, io))
+    if (!readCardCopies(args.value("--give"), *give, io) ||
+        !readCardCopies(args.value("--get"), *get, io) ||
+        !applyCopies(args, *give, *get, from, into, *trade.decks, io))
         return ExitFailure;
-    if (!applyCopies(args, *give, *get, from, into, *target.decks, io)) return ExitFailure;
-    return finishImport(target, InputFaults{}, io);
+    return finishImport(trade, InputFaults{}, run);
 }
+
+constexpr OutputRule Outputs[] = {{"-o", "DECKFILE", OutputKind::DeckFile, "save"}};
+constexpr std::string_view Inputs[] = {"--give", "--get"};
 
 } // namespace
 
 const CliCommand ApplyTradeCommand{
     "apply-trade",
-    "apply-trade --give GIVE --get GET -o DECKFILE --onto DECKFILE [--from-deck N]\n"
-    "      [--into-deck N] [--check]   an agreed trade applied to your deck file",
-    "Usage: cardhold-cli apply-trade --give GIVE --get GET -o DECKFILE --onto DECKFILE\n"
-    "                                [--from-deck N] [--into-deck N] [--check]\n"
+    "apply-trade --give GIVE --get GET -o DECKFILE --onto DECKFILE [--from-deck N] "
+    "[--into-deck N] [--check]",
+    "an agreed trade applied to your deck file",
     "Applies an agreed trade (the lists trade writes with --give-list and --get-list, or\n"
     "any list import-list or import-csv reads): the copies on GIVE leave your\n"
     "collection, the copies on GET join it; then a summary of what changed per deck.\n"
@@ -142,4 +133,5 @@ const CliCommand ApplyTradeCommand{
     Options,
     0,
     applyTrade,
+    {.inputOptions = Inputs, .base = "--onto", .check = "--check", .outputs = Outputs},
     "no file but its options"};

@@ -6,7 +6,9 @@
 
 namespace {
 
-int diff(const Arguments& args, CliOutput& io) {
+int diff(CommandRun& run) {
+    const Arguments& args = run.args;
+    CliOutput& io = run.io;
     const auto a = std::make_unique<DeckSet>();
     const auto b = std::make_unique<DeckSet>();
     if (!loadDeckArgument(args.positional[0], *a, io)) return ExitFailure;
@@ -29,8 +31,8 @@ int diff(const Arguments& args, CliOutput& io) {
 } // namespace
 
 const CliCommand DiffCommand{"diff",
-                             "diff A B\n      the counts that differ between two deck files",
-                             "Usage: cardhold-cli diff A B\n"
+                             "diff A B",
+                             "the counts that differ between two deck files",
                              "One line per deck and card whose counts differ, in deck and "
                              "catalogue order:\n"
                              "  deckD ID NAME: A -> B\n"
@@ -39,4 +41,5 @@ const CliCommand DiffCommand{"diff",
                              {},
                              2,
                              diff,
+                             {},
                              "two deck files"};

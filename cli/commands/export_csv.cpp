@@ -6,7 +6,6 @@
 #include "cli/cards/card_fields.h"
 #include "cli/command.h"
 #include "cli/text/csv_writer.h"
-#include "files/safe_file.h"
 #include "store/deck_set.h"
 
 std::string buildCardCsv(const DeckSet& decks, char separator, bool byteOrderMark) {
@@ -38,26 +37,27 @@ namespace {
 
 const OptionRule Options[] = {{"-o", true}, {"--separator", true}, {"--no-bom", false}};
 
-int exportCsv(const Arguments& args, CliOutput& io) {
+const OutputRule Outputs[] = {{"-o", "OUT.csv", OutputKind::Csv, "export to"}};
+
+int exportCsv(CommandRun& run) {
+    const Arguments& args = run.args;
+    CliOutput& io = run.io;
     // Only what import-csv recognises, so that every export imports back.
     const std::string separator = args.has("--separator") ? args.value("--separator") : ",";
     if (separator != "," && separator != ";")
         return usageError(io, "export-csv", "--separator takes ',' or ';'");
-    const std::string& deckPath = args.positional[0];
-    if (args.has("-o") && outputIsInput(args.value("-o"), deckPath, io)) return ExitFailure;
     const auto decks = std::make_unique<DeckSet>();
-    if (!loadDeckArgument(deckPath, *decks, io)) return ExitFailure;
-    return writeOutput(args, buildCardCsv(*decks, separator[0], !args.has("--no-bom")), "export to",
-                       io);
+    if (!loadDeckArgument(args.positional[0], *decks, io)) return ExitFailure;
+    run.produce(buildCardCsv(*decks, separator[0], !args.has("--no-bom")));
+    return ExitSuccess;
 }
 
 } // namespace
 
 const CliCommand ExportCsvCommand{
     "export-csv",
-    "export-csv DECKFILE [-o OUT.csv] [--separator ';'] [--no-bom]\n      the decks as CSV, one "
-    "row per card",
-    "Usage: cardhold-cli export-csv DECKFILE [-o OUT.csv] [--separator ';'] [--no-bom]\n"
+    "export-csv DECKFILE [-o OUT.csv] [--separator ';'] [--no-bom]",
+    "the decks as CSV, one row per card",
     "Writes one row per card in catalogue order, after a header row:\n"
     "  id,name,set,type,rarity,rarity_code,alignment,artist,deck1,deck2,deck3,deck4,deck5\n"
     "UTF-8 with a byte-order mark, rows ending in CR LF.\n\n"
@@ -68,4 +68,5 @@ const CliCommand ExportCsvCommand{
     Options,
     1,
     exportCsv,
+    {.outputs = Outputs},
     "one deck file"};

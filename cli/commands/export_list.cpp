@@ -2,19 +2,21 @@
 
 #include "cli/cards/card_list_line.h"
 #include "cli/command.h"
-#include "files/safe_file.h"
 #include "store/deck_set.h"
 
 namespace {
 
 const OptionRule Options[] = {{"-o", true}, {"--deck", true}};
+const OutputRule Outputs[] = {{"-o", "OUT.txt", OutputKind::List, "export to"}};
 
-int exportList(const Arguments& args, CliOutput& io) {
+int exportList(CommandRun& run) {
+    const Arguments& args = run.args;
+    CliOutput& io = run.io;
     const int only = deckOption(args, io, "export-list");
     if (only < -1) return ExitFailure;
     const auto decks = std::make_unique<DeckSet>();
     if (!loadDeckArgument(args.positional[0], *decks, io)) return ExitFailure;
-    const char* const lineEnd = textLineEnd(args);
+    const char* const lineEnd = run.lineEnd();
     std::string list;
     for (int card = 0; card < CardCount; ++card) {
         long long count = 0;
@@ -24,15 +26,16 @@ int exportList(const Arguments& args, CliOutput& io) {
         list += cardListLine(static_cast<std::size_t>(card), static_cast<unsigned>(count));
         list += lineEnd;
     }
-    return writeOutput(args, list, "export to", io);
+    run.produce(std::move(list));
+    return ExitSuccess;
 }
 
 } // namespace
 
 const CliCommand ExportListCommand{
     "export-list",
-    "export-list DECKFILE [--deck N] [-o OUT.txt]\n      a plain card list, one held card a line",
-    "Usage: cardhold-cli export-list DECKFILE [--deck N] [-o OUT.txt]\n"
+    "export-list DECKFILE [--deck N] [-o OUT.txt]",
+    "a plain card list, one held card a line",
     "One line per held card in catalogue order, \"3 Amber Horn\", with the set where\n"
     "another card has the same name (\"3 Amber Horn (Grimward)\") and the id where even\n"
     "the set does not tell them apart (\"3 SR157\"), so import-list reads one deck back\n"
@@ -42,4 +45,5 @@ const CliCommand ExportListCommand{
     Options,
     1,
     exportList,
+    {.outputs = Outputs},
     "one deck file"};

@@ -7,6 +7,7 @@
 #include "cli/cards/card_fields.h"
 #include "cli/command.h"
 #include "cli/cards/card_matcher.h"
+#include "cli/text/input_excerpt.h"
 #include "store/deck_set.h"
 
 namespace {
@@ -18,10 +19,6 @@ struct SearchedField {
     std::string_view name;
     std::string_view (*of)(const CardRecord& record);
 };
-
-template <std::size_t N> std::string_view fieldView(const char (&field)[N]) {
-    return std::string_view(field, strnlen(field, N));
-}
 
 const SearchedField Fields[] = {
     {"name", [](const CardRecord& r) { return fieldView(r.name); }},
@@ -41,8 +38,8 @@ bool cardContains(const CardRecord& record, const std::string& folded, const Sea
 
 std::string cardLine(int card, const DeckSet* decks) {
     const CardRecord& record = CardCatalogue[card];
-    std::string line = fieldText(record.cardId) + "  " + windows1252ToUtf8(fieldView(record.name)) +
-                       "  " + windows1252ToUtf8(fieldView(SetNames[record.set]));
+    std::string line = fieldText(record.cardId) + "  " + paddedText(record.name) + "  " +
+                       paddedText(SetNames[record.set]);
     if (decks) {
         char counts[64];
         for (const StoreDeck& deck : decks->decks) {
@@ -54,7 +51,9 @@ std::string cardLine(int card, const DeckSet* decks) {
     return line + "\n";
 }
 
-int find(const Arguments& args, CliOutput& io) {
+int find(CommandRun& run) {
+    const Arguments& args = run.args;
+    CliOutput& io = run.io;
     const SearchedField* only = nullptr;
     if (args.has("--in")) {
         for (const SearchedField& field : Fields)
@@ -73,7 +72,7 @@ int find(const Arguments& args, CliOutput& io) {
     for (int card = 0; card < CardCount; ++card)
         if (cardContains(CardCatalogue[card], folded, only)) found += cardLine(card, decks.get());
     if (found.empty()) {
-        io.err += "no card contains " + text + "\n";
+        io.err += "no card contains " + inputExcerpt(text) + "\n";
         return ExitNotFound;
     }
     const std::string heading = "id     " + std::string(37, ' ').replace(0, 4, "name") + "  set";
@@ -87,9 +86,8 @@ int find(const Arguments& args, CliOutput& io) {
 
 const CliCommand FindCommand{
     "find",
-    "find TEXT [DECKFILE] [--in name|text|errata|artist|id]\n      the cards whose words "
-    "contain TEXT",
-    "Usage: cardhold-cli find TEXT [DECKFILE] [--in name|text|errata|artist|id]\n"
+    "find TEXT [DECKFILE] [--in name|text|errata|artist|id]",
+    "the cards whose words contain TEXT",
     "Every card whose name, text, errata, artist or id contains TEXT, compared as the\n"
     "catalogue orders names: case ignored, accented letters as their base letter, hyphens\n"
     "and apostrophes dropped. One line a card: id, name and set, and with a deck file the\n"
@@ -98,5 +96,6 @@ const CliCommand FindCommand{
     Options,
     1,
     find,
+    {.firstInput = 1},
     "a text and an optional deck file",
     1};

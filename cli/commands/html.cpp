@@ -2,14 +2,18 @@
 
 #include "cli/page/collection_page.h"
 #include "cli/command.h"
-#include "cli/text/text_decoding.h"
+#include "catalogue/utf8.h"
 #include "store/deck_set.h"
 
 namespace {
 
 const OptionRule Options[] = {{"-o", true}, {"--title", true}, {"--target", true}};
 
-int html(const Arguments& args, CliOutput& io) {
+const OutputRule Outputs[] = {{"-o", "collection.html", OutputKind::Page, "write"}};
+
+int html(CommandRun& run) {
+    const Arguments& args = run.args;
+    CliOutput& io = run.io;
     const std::string title = args.has("--title") ? args.value("--title") : "Cardhold collection";
     if (!isValidUtf8(title)) return usageError(io, "html", "--title is not UTF-8 text");
     RarityTargets targets;
@@ -20,18 +24,16 @@ int html(const Arguments& args, CliOutput& io) {
     }
     const auto decks = std::make_unique<DeckSet>();
     if (!loadDeckArgument(args.positional[0], *decks, io)) return ExitFailure;
-    return writeOutput(
-        args, buildCollectionPage(*decks, title, args.has("--target") ? &targets : nullptr),
-        "write", io);
+    run.produce(buildCollectionPage(*decks, title, args.has("--target") ? &targets : nullptr));
+    return ExitSuccess;
 }
 
 } // namespace
 
 const CliCommand HtmlCommand{
     "html",
-    "html DECKFILE -o collection.html [--title TEXT] [--target T]\n      the collection as a "
-    "page to open in any browser",
-    "Usage: cardhold-cli html DECKFILE -o collection.html [--title TEXT] [--target T]\n"
+    "html DECKFILE -o collection.html [--title TEXT] [--target T]",
+    "the collection as a page to open in any browser",
     "One self-contained HTML file (no network, no other file): per deck and for the five\n"
     "decks together their copies, distinct cards and completion, a completion bar per set\n"
     "that opens into its rarities, and every card in a table with a search field (also\n"
@@ -45,4 +47,5 @@ const CliCommand HtmlCommand{
     Options,
     1,
     html,
+    {.outputs = Outputs},
     "one deck file"};

@@ -4,31 +4,23 @@
 
 namespace {
 
-int importCsv(const Arguments& args, CliOutput& io) {
-    CsvImportRules rules;
-    rules.countDeck = deckOption(args, io, "import-csv");
-    if (rules.countDeck < -1) return ExitFailure;
-    DeckImport target;
-    std::string text;
-    if (!prepareImport(args, "import-csv", target, io) || !readImportText(target, text, io))
-        return ExitFailure;
-    char separator = csvSeparatorLine(text);
-    rules.separatorLine = separator != 0;
-    if (!rules.separatorLine) separator = detectCsvSeparator(text);
-    InputFaults faults;
-    CsvReader table(text, separator, faults);
-    readCsvCounts(table, rules, target, faults);
-    return finishImport(target, faults, io);
+void readCsvRows(std::span<char> text, DeckImport& import, InputFaults& faults) {
+    CsvReader table(text, faults);
+    readCsvCounts(table, import, faults);
+}
+
+constexpr ImportFormat Csv{"import-csv", "", "a CSV: export-csv", readCsvRows};
+
+int importCsv(CommandRun& run) {
+    return runImport(Csv, run);
 }
 
 } // namespace
 
 const CliCommand ImportCsvCommand{
     "import-csv",
-    "import-csv CSVFILE -o DECKFILE [--deck N] [--onto FILE] [--replace] [--sum] [--check]\n"
-    "      counts from CSV into a deck file",
-    "Usage: cardhold-cli import-csv CSVFILE -o DECKFILE [--deck N] [--onto FILE] [--replace]\n"
-    "                               [--sum] [--check]\n"
+    "import-csv CSVFILE -o DECKFILE [--deck N] [--onto FILE] [--replace] [--sum] [--check]",
+    "counts from CSV into a deck file",
     "Reads counts from CSV into a deck file. The header names the columns (any case,\n"
     "other columns ignored, so an exported file edited in a spreadsheet imports back):\n"
     "  counts   deck1..deck5, or one of count, quantity, qty with --deck N\n"
@@ -56,4 +48,5 @@ const CliCommand ImportCsvCommand{
     ImportOptions,
     1,
     importCsv,
+    ImportFiles,
     "one CSV file"};

@@ -3,28 +3,19 @@
 
 namespace {
 
-int importList(const Arguments& args, CliOutput& io) {
-    const int deck = deckOption(args, io, "import-list");
-    if (deck < -1) return ExitFailure;
-    if (deck < 0)
-        return usageError(io, "import-list", "--deck N is needed: the deck the list fills");
-    DeckImport target;
-    std::string text;
-    if (!prepareImport(args, "import-list", target, io) || !readImportText(target, text, io))
-        return ExitFailure;
-    InputFaults faults;
-    readListCounts(text, deck, target, faults);
-    return finishImport(target, faults, io);
+constexpr ImportFormat List{"import-list", "--deck N is needed: the deck the list fills",
+                            "a card list: export-list", readListRows};
+
+int importList(CommandRun& run) {
+    return runImport(List, run);
 }
 
 } // namespace
 
 const CliCommand ImportListCommand{
     "import-list",
-    "import-list LISTFILE -o DECKFILE --deck N [--onto FILE] [--replace] [--sum] [--check]\n"
-    "      counts from a plain card list into one deck",
-    "Usage: cardhold-cli import-list LISTFILE -o DECKFILE --deck N [--onto FILE] [--replace]\n"
-    "                                [--sum] [--check]\n"
+    "import-list LISTFILE -o DECKFILE --deck N [--onto FILE] [--replace] [--sum] [--check]",
+    "counts from a plain card list into one deck",
     "Reads a plain card list, one card a line, into deck N:\n"
     "  3 Amber Horn              3x Amber Horn             Amber Horn   (one copy)\n"
     "  3 Amber Horn (Grimward)   3 Amber Horn [GW]         3 GW030      (the id)\n"
@@ -43,4 +34,5 @@ const CliCommand ImportListCommand{
     ImportOptions,
     1,
     importList,
+    ImportFiles,
     "one list file"};

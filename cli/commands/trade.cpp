@@ -6,8 +6,7 @@
 #include "cli/cards/trade_report.h"
 #include "cli/command.h"
 #include "cli/import/card_copies.h"
-#include "files/file_identity.h"
-#include "files/safe_file.h"
+#include "cli/text/input_excerpt.h"
 #include "store/deck_set.h"
 
 namespace {
@@ -34,7 +33,7 @@ bool parseGoals(std::string_view targetOption, const std::string& targetText,
     if (!parseRarityTargets(keepText, goals.keep, error))
         return usageError(io, "trade", std::string(keepOption) + ": " + error), false;
     goals.keepOption = keepOption;
-    goals.keepText = keepText;
+    goals.keepText = inputExcerpt(keepText);
     for (int rarity = 0; rarity < RarityCount; ++rarity) {
         const int target = goals.target.target[rarity], keep = goals.keep.target[rarity];
         if (target == NoTarget || keep == NoTarget || keep >= target) continue;
@@ -73,8 +72,8 @@ bool deckSide(const std::string& path, int deck, const Goals& goals, TradeSide& 
 // Their side from the lists they made with wants and spares: the lists are their word.
 bool listSide(const Arguments& args, TradeSide& side, CliOutput& io) {
     const auto wants = std::make_unique<CardCopies>(), spares = std::make_unique<CardCopies>();
-    if (!readCardCopies(args.value("--their-wants"), "trade", *wants, io) ||
-        !readCardCopies(args.value("--their-spares"), "trade", *spares, io))
+    if (!readCardCopies(args.value("--their-wants"), *wants, io) ||
+        !readCardCopies(args.value("--their-spares"), *spares, io))
         return false;
     side.missing = wants->copies;
     side.spare = spares->copies;
@@ -98,33 +97,15 @@ std::string nothingToTrade(const Trade& trade, bool balanced, const Goals& mine,
     return "no rarity both of you can give: " + unmatchedRarities(trade);
 }
 
-struct Output {
-    std::string option, path, bytes;
-};
+// The report, then the two lists; a list is written only when its option is given.
+constexpr OutputRule Outputs[] = {{"-o", "OUT", OutputKind::Report, "write"},
+                                  {"--give-list", "FILE", OutputKind::List, "write"},
+                                  {"--get-list", "FILE", OutputKind::List, "write"}};
+constexpr std::string_view Inputs[] = {"--their-wants", "--their-spares"};
 
-// Refuses, before anything is written, an output that is an input or another output.
-bool writeOutputs(const std::vector<Output>& outputs, const std::vector<std::string>& inputs,
-                  CliOutput& io) {
-    for (std::size_t i = 0; i < outputs.size(); ++i) {
-        for (const std::string& input : inputs)
-            if (outputIsInput(outputs[i].path, input, io)) return false;
-        for (std::size_t j = 0; j < i; ++j)
-            if (fileIdentity(outputs[i].path).sameFileAs(fileIdentity(outputs[j].path)) ||
-                outputs[i].path == outputs[j].path)
-                return failure(io, outputs[i].option + " and " + outputs[j].option +
-                                       " name the same file: " + outputs[i].path),
-                       false;
-    }
-    for (const Output& output : outputs) {
-        const WriteResult written = writeFileSafely(output.path, output.bytes);
-        if (!written.ok)
-            return failure(io, "Could not write " + output.path + ": " + written.reason + "."),
-                   false;
-    }
-    return true;
-}
-
-int runTrade(const Arguments& args, CliOutput& io) {
+int runTrade(CommandRun& run) {
+    const Arguments& args = run.args;
+    CliOutput& io = run.io;
     const bool theirLists = args.has("--their-wants") || args.has("--their-spares");
     if (theirLists == (args.positional.size() == 2))
         return usageError(io, "trade",
@@ -149,7 +130,8 @@ int runTrade(const Arguments& args, CliOutput& io) {
     if (!parseGoals("--target", target, "--keep", keep, mine, io) ||
         !parseGoals("--their-target", theirTarget, "--their-keep", theirKeep, theirs, io))
         return ExitFailure;
-    const int deck = deckNumber(args, "--deck", io), theirDeck = deckNumber(args, "--their-deck", io);
+    const int deck = deckNumber(args, "--deck", io),
+              theirDeck = deckNumber(args, "--their-deck", io);
     if (deck < -1 || theirDeck < -1) return ExitFailure;
 
     const auto me = std::make_unique<TradeSide>(), them = std::make_unique<TradeSide>();
@@ -166,18 +148,9 @@ int runTrade(const Arguments& args, CliOutput& io) {
     }
     const Trade trade = balanced ? balancedTrade(offered) : offered;
 
-    const char* eol = textLineEnd(args);
-    std::vector<Output> outputs;
-    if (args.has("--give-list"))
-        outputs.push_back({"--give-list", args.value("--give-list"), tradeList(trade.give, "\r\n")});
-    if (args.has("--get-list"))
-        outputs.push_back({"--get-list", args.value("--get-list"), tradeList(trade.get, "\r\n")});
-    if (outputToFile(args)) outputs.push_back({"-o", args.value("-o"), tradeReport(trade, eol)});
-    std::vector<std::string> inputs = args.positional;
-    for (const char* option : {"--their-wants", "--their-spares"})
-        if (args.has(option)) inputs.push_back(args.value(option));
-    if (!writeOutputs(outputs, inputs, io)) return ExitFailure;
-    if (!outputToFile(args)) io.out += tradeReport(trade, eol);
+    run.produce(tradeReport(trade, run.lineEnd(0)), "", 0);
+    if (args.has("--give-list")) run.produce(tradeList(trade.give, "\r\n"), "", 1);
+    if (args.has("--get-list")) run.produce(tradeList(trade.get, "\r\n"), "", 2);
     return ExitSuccess;
 }
 
@@ -185,19 +158,16 @@ int runTrade(const Arguments& args, CliOutput& io) {
 
 const CliCommand TradeCommand{
     "trade",
-    "trade MINE THEIRS --target T [--keep K] [--balanced] [--give-list F --get-list F]\n"
-    "      the copies you and a friend can swap, from both deck files or their lists",
-    "Usage: cardhold-cli trade MINE THEIRS --target T [--keep K] [--their-target T]\n"
-    "                          [--their-keep K] [--deck N] [--their-deck N] [--balanced]\n"
-    "                          [--give-list FILE] [--get-list FILE] [-o OUT]\n"
-    "       cardhold-cli trade MINE --their-wants FILE --their-spares FILE --target T ...\n"
+    "trade MINE THEIRS --target T [--keep K] [--their-target T] [--their-keep K] [--deck N] "
+    "[--their-deck N] [--balanced] [--give-list FILE] [--get-list FILE] [-o OUT]",
+    "the copies you and a friend can swap, from both deck files or their lists",
     "What you and a friend can swap: for each card you give the copies you hold over\n"
     "your keep that they are missing under their target, and get the same the other\n"
     "way. Grouped by rarity, then per rarity the copies each way and what a balanced\n"
     "trade makes of them. Nothing changes; apply-trade applies an agreed trade. When\n"
-    "there is nothing to trade, says why and the status is 1.\n\n"
-    "  THEIRS            their deck file; or instead their lists, made with wants and\n"
-    "                    spares (--list or --csv) or any list import-list or import-csv\n"
+    "there is nothing to trade, says why, writes nothing, and the status is 1.\n\n"
+    "  THEIRS            their deck file; or instead the lists they made with wants and\n"
+    "                    spares (--list or --csv), or any list import-list or import-csv\n"
     "                    reads:\n"
     "  --their-wants F   the copies they are missing\n"
     "  --their-spares F  the copies they can give\n"
@@ -216,9 +186,10 @@ const CliCommand TradeCommand{
     "  --give-list FILE  the copies you give, as a plain card list (CR LF)\n"
     "  --get-list FILE   the copies you get, as a plain card list (CR LF)\n"
     "  -o OUT            write the report to OUT instead of standard output\n"
-    "Every output is written safely (all or nothing), never over an input.\n",
+    "Every output is written safely (all or nothing), never over an input or a deck file.\n",
     Options,
     1,
     runTrade,
-    "your deck file and theirs, or your deck file and --their-wants and --their-spares",
+    {.inputOptions = Inputs, .outputs = Outputs},
+    "your deck file and theirs, or yours and --their-wants and --their-spares",
     1};

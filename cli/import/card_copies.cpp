@@ -4,6 +4,7 @@
 #include "cli/import/csv_counts.h"
 #include "cli/import/deck_import.h"
 #include "cli/import/list_counts.h"
+#include "cli/text/csv_reader.h"
 
 namespace {
 
@@ -21,37 +22,34 @@ bool isCsv(std::string_view text) {
     return matchCardListEntry(parseCardListLine(first), false).card < 0;
 }
 
+// For the messages: a deck file given as a list.
+constexpr ImportFormat CopiesList{"", "", "a card list: export-list", nullptr};
+
 } // namespace
 
-bool readCardCopies(const std::string& path, std::string_view command, CardCopies& copies,
-                    CliOutput& io) {
-    DeckImport target;
-    target.command = command;
-    target.input = path;
-    target.check = target.sum = true;
-    target.decks = std::make_unique<DeckSet>();
-    target.firstLine.assign(CardCount, 0);
+bool readCardCopies(const std::string& path, CardCopies& copies, CliOutput& io) {
+    DeckImport list;
+    list.input = path;
+    list.deck = 0;
+    list.sum = true;
+    list.decks = std::make_unique<DeckSet>();
+    list.firstLine.assign(CardCount, 0);
     std::string text;
-    if (!readImportText(target, text, io)) return false;
+    if (!readImportText(CopiesList, path, text, io)) return false;
     InputFaults faults;
     if (isCsv(text)) {
-        char separator = csvSeparatorLine(text);
-        CsvImportRules rules;
-        rules.countDeck = 0;
-        rules.separatorLine = separator != 0;
-        if (!rules.separatorLine) separator = detectCsvSeparator(text);
-        CsvReader table(text, separator, faults);
-        readCsvCounts(table, rules, target, faults);
+        CsvReader table(text, faults);
+        readCsvCounts(table, list, faults);
     } else {
-        readListCounts(text, 0, target, faults);
+        readListRows(text, list, faults);
     }
     if (faults.any()) {
-        reportImportFaults(target, faults, io);
+        reportImportFaults(list, faults, io);
         return false;
     }
     for (int card = 0; card < CardCount; ++card) {
-        copies.copies[card] = target.decks->decks[0].counts[card];
-        copies.line[card] = target.firstLine[card];
+        copies.copies[card] = list.decks->decks[0].counts[card];
+        copies.line[card] = list.firstLine[card];
     }
     return true;
 }

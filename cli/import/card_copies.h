@@ -17,5 +17,4 @@ struct CardCopies {
 
 // False, with every fault written as "FILE:LINE: reason", when the file cannot be
 // read or a line does not read as a card and a count.
-bool readCardCopies(const std::string& path, std::string_view command, CardCopies& copies,
-                    CliOutput& io);
+bool readCardCopies(const std::string& path, CardCopies& copies, CliOutput& io);

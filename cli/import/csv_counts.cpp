@@ -5,6 +5,7 @@
 
 #include "cli/cards/card_matcher.h"
 #include "cli/import/deck_import.h"
+#include "cli/text/count_text.h"
 #include "cli/text/input_excerpt.h"
 
 namespace {
@@ -81,10 +82,10 @@ std::string cardColumns(Columns& columns) {
     return "";
 }
 
-std::string countColumns(const CsvImportRules& rules, Columns& columns) {
+std::string countColumns(int countDeck, Columns& columns) {
     const int count = columns[Column::Count];
-    if (rules.countDeck >= 0) {
-        columns.deck[rules.countDeck] = count;
+    if (countDeck >= 0) {
+        columns.deck[countDeck] = count;
         return count < 0 ? "no count column for --deck (count, quantity or qty)" : "";
     }
     for (int deck = 0; deck < DeckCount; ++deck)
@@ -95,7 +96,7 @@ std::string countColumns(const CsvImportRules& rules, Columns& columns) {
 }
 
 // The reason the header cannot be used, or "" when it can.
-std::string headerFault(CsvReader& table, const CsvImportRules& rules, Columns& columns) {
+std::string headerFault(CsvReader& table, int countDeck, Columns& columns) {
     std::fill(columns.at, columns.at + ColumnCount, -1);
     std::string twice;
     bool lineEnd = false;
@@ -112,7 +113,7 @@ std::string headerFault(CsvReader& table, const CsvImportRules& rules, Columns& 
     if (lineEnd) return "no card rows";
     if (!twice.empty()) return twice;
     if (std::string reason = cardColumns(columns); !reason.empty()) return reason;
-    if (std::string reason = countColumns(rules, columns); !reason.empty()) return reason;
+    if (std::string reason = countColumns(countDeck, columns); !reason.empty()) return reason;
     const int card[] = {columns[Column::Id], columns[Column::Number], columns[Column::Name],
                         columns.set};
     const int used[] = {columns.cardBy == CardBy::Id             ? card[0]
@@ -149,16 +150,10 @@ bool readRow(CsvReader& table, const Columns& columns, Row& row) {
     return !table.broken();
 }
 
-// A whole number (an empty cell is 0), or -1; any number of digits reads, so that a
-// count too large can be named as such.
-long parseCount(std::string_view text) {
-    text = trimmedText(text);
-    long count = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') return -1;
-        count = std::min(count * 10 + (c - '0'), 10000000L);
-    }
-    return count;
+// A count cell: a whole number, an empty cell being 0.
+RowCount cellCount(std::string_view cell) {
+    cell = trimmedText(cell);
+    return {cell.empty() ? 0 : parseCount(cell), cell};
 }
 
 CardMatch matchRow(const Columns& columns, const Row& row, bool explain) {
@@ -173,16 +168,14 @@ CardMatch matchRow(const Columns& columns, const Row& row, bool explain) {
 
 } // namespace
 
-void readCsvCounts(CsvReader& table, const CsvImportRules& rules, DeckImport& target,
-                   InputFaults& faults) {
-    if (rules.separatorLine) table.nextRow();
+void readCsvCounts(CsvReader& table, DeckImport& target, InputFaults& faults) {
     if (!table.nextRow()) {
         faults.add(1, "no header line");
         return;
     }
     const int headerLine = table.line();
     Columns columns;
-    const std::string reason = headerFault(table, rules, columns);
+    const std::string reason = headerFault(table, target.deck, columns);
     if (table.broken()) return; // its fault is recorded
     if (!reason.empty()) {
         faults.add(headerLine, reason);
@@ -190,7 +183,7 @@ void readCsvCounts(CsvReader& table, const CsvImportRules& rules, DeckImport& ta
     }
     for (int deck = 0; deck < DeckCount; ++deck)
         if (columns.deck[deck] >= 0) importDeck(target, deck);
-    target.deckColumns = rules.countDeck < 0;
+    target.deckColumns = target.deck < 0;
 
     bool anyCardRow = false;
     Row row;
@@ -207,16 +200,16 @@ void readCsvCounts(CsvReader& table, const CsvImportRules& rules, DeckImport& ta
         }
         const CardMatch match = matchRow(columns, row, !faults.full());
         if (match.card < 0) faults.add(line, match.fault);
-        long counts[DeckCount];
+        RowCount counts[DeckCount];
         for (int deck = 0; deck < DeckCount; ++deck)
-            counts[deck] = columns.deck[deck] < 0 ? -1 : parseCount(row.deck[deck]);
+            if (columns.deck[deck] >= 0) counts[deck] = cellCount(row.deck[deck]);
         if (match.card >= 0) importRow(target, line, match.card, counts, faults);
         for (int deck = 0; deck < DeckCount; ++deck)
-            if (columns.deck[deck] >= 0 && counts[deck] < 0)
+            if (columns.deck[deck] >= 0 && counts[deck].value < 0)
                 faults.add(line,
                            (target.deckColumns ? "deck " + std::to_string(deck + 1) + ": " : "") +
                                "count \"" + inputExcerpt(row.deck[deck]) +
-                               "\" is not a whole number in 0..255");
+                               "\" is not a whole number in " + countRange(".."));
     }
     if (!anyCardRow) faults.add(0, "no card rows");
 }

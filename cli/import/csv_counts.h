@@ -13,11 +13,6 @@
 
 struct DeckImport;
 
-struct CsvImportRules {
-    int countDeck = -1;         // the deck (0..4) a count column fills; -1: the deckN columns
-    bool separatorLine = false; // the first line is "sep=X", not the header
-};
-
-// Reads the whole table into the import; the faults come in line order.
-void readCsvCounts(CsvReader& table, const CsvImportRules& rules, DeckImport& target,
-                   InputFaults& faults);
+// Reads the whole table into the import (its --deck: the deck a count column fills,
+// else the deckN columns); the faults come in line order.
+void readCsvCounts(CsvReader& table, DeckImport& import, InputFaults& faults);

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "cli/cards/card_fields.h"
+#include "cli/text/count_text.h"
+#include "cli/text/input_excerpt.h"
 #include "cli/text/text_decoding.h"
-#include "files/deck_file_reader.h"
-#include "files/file_identity.h"
 #include "files/safe_file.h"
 #include "store/deck_file.h"
 
@@ -13,6 +13,8 @@ const OptionRule ImportOptions[6] = {{"-o", true},     {"--onto", true},   {"--r
                                      {"--sum", false}, {"--check", false}, {"--deck", true}};
 
 namespace {
+
+constexpr OutputRule ImportOutputs[] = {{"-o", "DECKFILE", OutputKind::DeckFile, "save"}};
 
 // Far beyond any real collection (an export is about 0.2 MB); the readers need
 // little beyond the text itself.
@@ -24,19 +26,45 @@ std::string cardId(int card) {
 
 } // namespace
 
-void reportImportFaults(const DeckImport& target, const InputFaults& faults, CliOutput& io) {
+void reportImportFaults(const DeckImport& import, const InputFaults& faults, CliOutput& io) {
     for (const InputFault& fault : faults.shown()) {
-        io.err += target.input;
+        io.err += shownPath(import.input);
         if (fault.line > 0) io.err += ':' + std::to_string(fault.line);
         io.err += ": " + fault.reason + "\n";
     }
     if (faults.more() > 0)
-        io.err += target.input + ": " +
+        io.err += shownPath(import.input) + ": " +
                   counted(static_cast<long long>(faults.more()), "more error", "more errors") +
                   "\n";
 }
 
 namespace {
+
+// "decks 1, 2 and 4", "deck 3".
+std::string deckNumbers(const bool (&decks)[DeckCount], bool which) {
+    std::vector<int> numbers;
+    for (int deck = 0; deck < DeckCount; ++deck)
+        if (decks[deck] == which) numbers.push_back(deck + 1);
+    std::string words = numbers.size() == 1 ? "deck " : "decks ";
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        words += (i == 0                    ? ""
+                  : i + 1 == numbers.size() ? " and "
+                                            : ", ") +
+                 std::to_string(numbers[i]);
+    return words;
+}
+
+// Under --replace: which decks the input replaced and which the base kept.
+std::string replacedDecks(const DeckImport& import, const std::string& base) {
+    if (!import.replace ||
+        std::none_of(import.named, import.named + DeckCount, [](bool named) { return named; }))
+        return "";
+    std::string line = "replaced " + deckNumbers(import.named, true);
+    if (std::any_of(import.named, import.named + DeckCount, [](bool named) { return !named; }))
+        line += base.empty() ? "; " + deckNumbers(import.named, false) + " empty"
+                             : "; kept " + deckNumbers(import.named, false) + " of " + base;
+    return line + "\n";
+}
 
 std::string summary(const DeckSet& before, const DeckSet& after) {
     std::string lines;
@@ -61,48 +89,14 @@ std::string summary(const DeckSet& before, const DeckSet& after) {
 
 } // namespace
 
-bool prepareImport(const Arguments& args, std::string_view command, DeckImport& target,
-                   CliOutput& io) {
-    target.command = command;
-    target.input = args.positional[0];
-    target.check = args.has("--check");
-    target.sum = args.has("--sum");
-    target.replace = args.has("--replace");
-    if (args.has("-o"))
-        target.output = args.value("-o");
-    else if (!target.check)
-        return usageError(io, command, "-o DECKFILE is needed"), false;
-    const bool toFile = !target.output.empty() && target.output != "-";
-    if (toFile && outputIsInput(target.output, target.input, io)) return false;
-    target.decks = std::make_unique<DeckSet>();
-    target.baseline = std::make_unique<DeckSet>();
-    target.firstLine.assign(CardCount, 0);
-    if (args.has("--onto")) {
-        if (!loadDeckArgument(args.value("--onto"), *target.decks, io)) return false;
-        *target.baseline = *target.decks;
-    } else if (toFile && fileIdentity(target.output).regularFile) {
-        // Writing over an existing deck file is a choice the user makes by name.
-        if (!target.replace) {
-            failure(io, target.output + " exists: add --onto " + target.output +
-                            " to change only the counts in " + target.input +
-                            ", or --replace to replace all five decks.");
-            return false;
-        }
-        std::string unreadable; // then every count it held is shown as changed
-        if (!readDeckFile(target.output, *target.baseline, unreadable)) *target.baseline = {};
-    }
-    return true;
-}
-
-bool readImportText(const DeckImport& target, std::string& text, CliOutput& io) {
+bool readImportText(const ImportFormat& format, const std::string& input, std::string& text,
+                    CliOutput& io) {
     // Room for Windows-1252 text made UTF-8 in place: a byte becomes at most three.
-    ReadResult file = readFileBytes(target.input, ImportSizeLimit, 3);
+    ReadResult file = readFileBytes(input, ImportSizeLimit, 3);
     if (file.ok && file.bytes.size() == DeckFileSize) {
         const auto decks = std::make_unique<DeckSet>();
         if (decodeDeckFile(file.bytes, *decks)) {
-            const bool csv = target.command == "import-csv";
-            failure(io, target.input + " is a deck file, not " +
-                            (csv ? "a CSV: export-csv" : "a card list: export-list") +
+            failure(io, shownPath(input) + " is a deck file, not " + std::string(format.exporter) +
                             " reads deck files.");
             return false;
         }
@@ -110,20 +104,73 @@ bool readImportText(const DeckImport& target, std::string& text, CliOutput& io) 
     TextEncoding encoding;
     std::string reason = file.reason;
     if (!file.ok || !decodeText(std::move(file.bytes), text, encoding, reason)) {
-        failure(io, "Could not read " + target.input + ": " + reason + ".");
+        failure(io, "Could not read " + shownPath(input) + ": " + reason + ".");
         return false;
     }
     return true;
 }
 
-void importDeck(DeckImport& target, int deck) {
-    if (target.replace) target.decks->decks[deck] = StoreDeck{};
+int finishImport(const DeckImport& import, const InputFaults& faults, CommandRun& run) {
+    const DeckSet& decks = *import.decks;
+    CliOutput& io = run.io;
+    const std::string changes = summary(*import.base, decks) + replacedDecks(import, run.base);
+    if (faults.any()) {
+        reportImportFaults(import, faults, io);
+        if (run.check) io.out += changes;
+        return ExitFailure;
+    }
+    if (run.check) {
+        io.out += changes + "--check: nothing written\n";
+        return ExitSuccess;
+    }
+    if (!run.toFile()) {
+        run.produce(encodeDeckFile(decks));
+        io.err += changes;
+        return ExitSuccess;
+    }
+    run.produce(encodeDeckFile(decks), changes + "wrote " + shownPath(run.outputs[0].path) + "\n");
+    return ExitSuccess;
 }
 
-void importRow(DeckImport& target, int line, int card, const long (&counts)[DeckCount],
+const CommandFiles ImportFiles{
+    .base = "--onto", .replace = "--replace", .check = "--check", .outputs = ImportOutputs};
+
+int runImport(const ImportFormat& format, CommandRun& run) {
+    const Arguments& args = run.args;
+    CliOutput& io = run.io;
+    DeckImport import;
+    import.deck = deckOption(args, io, format.command);
+    if (import.deck < -1) return ExitFailure;
+    if (import.deck < 0 && !format.needsDeck.empty())
+        return usageError(io, format.command, format.needsDeck);
+    if (!args.has("-o") && !run.check)
+        return usageError(io, format.command, "-o DECKFILE is needed");
+    import.input = args.positional[0];
+    import.sum = args.has("--sum");
+    import.replace = args.has("--replace");
+    import.decks = std::make_unique<DeckSet>();
+    import.base = std::make_unique<DeckSet>();
+    import.firstLine.assign(CardCount, 0);
+    if (!run.base.empty()) {
+        if (!loadDeckArgument(run.base, *import.decks, io)) return ExitFailure;
+        *import.base = *import.decks;
+    }
+    std::string text;
+    if (!readImportText(format, import.input, text, io)) return ExitFailure;
+    InputFaults faults;
+    format.readRows(text, import, faults);
+    return finishImport(import, faults, run);
+}
+
+void importDeck(DeckImport& import, int deck) {
+    import.named[deck] = true;
+    if (import.replace) import.decks->decks[deck] = StoreDeck{};
+}
+
+void importRow(DeckImport& import, int line, int card, const RowCount (&counts)[DeckCount],
                InputFaults& faults) {
-    int& first = target.firstLine[card];
-    if (first > 0 && !target.sum) {
+    int& first = import.firstLine[card];
+    if (first > 0 && !import.sum) {
         faults.add(line, "card " + cardId(card) + " again, first on line " + std::to_string(first) +
                              " (--sum adds such rows together)");
         return;
@@ -131,40 +178,22 @@ void importRow(DeckImport& target, int line, int card, const long (&counts)[Deck
     const bool adding = first > 0;
     if (!adding) first = line;
     for (int deck = 0; deck < DeckCount; ++deck) {
-        if (counts[deck] < 0) continue;
-        int32_t& held = target.decks->decks[deck].counts[card];
-        const long total = adding ? held + counts[deck] : counts[deck];
+        const long count = counts[deck].value;
+        if (count < 0) continue;
+        int32_t& held = import.decks->decks[deck].counts[card];
+        const long total = adding ? held + count : count;
         if (total <= MaxCount) {
             held = static_cast<int32_t>(total);
             continue;
         }
-        faults.add(line, "card " + cardId(card) +
-                             (target.deckColumns ? ", deck " + std::to_string(deck + 1) : "") +
-                             ": count " + std::to_string(total) +
-                             (adding ? " with the lines before" : "") + "; counts are 0 to 255");
+        // A count beyond the cap is named as written, not as the number it was cut to.
+        const bool asWritten = count >= CountCap;
+        faults.add(
+            line,
+            "card " + cardId(card) +
+                (import.deckColumns ? ", deck " + std::to_string(deck + 1) : "") + ": count " +
+                (asWritten ? inputExcerpt(counts[deck].written)
+                           : std::to_string(total) + (adding ? " with the lines before" : "")) +
+                "; counts are " + countRange());
     }
-}
-
-int finishImport(DeckImport& target, const InputFaults& faults, CliOutput& io) {
-    const DeckSet& decks = *target.decks;
-    if (faults.any()) {
-        reportImportFaults(target, faults, io);
-        if (target.check) io.out += summary(*target.baseline, decks);
-        return ExitFailure;
-    }
-    if (target.check) {
-        io.out += summary(*target.baseline, decks) + "--check: nothing written\n";
-        return ExitSuccess;
-    }
-    const std::string bytes = encodeDeckFile(decks);
-    if (target.output == "-") {
-        io.out += bytes;
-        io.err += summary(*target.baseline, decks);
-        return ExitSuccess;
-    }
-    const WriteResult written = writeFileSafely(target.output, bytes);
-    if (!written.ok)
-        return failure(io, "Could not save " + target.output + ": " + written.reason + ".");
-    io.out += summary(*target.baseline, decks) + "wrote " + target.output + "\n";
-    return ExitSuccess;
 }

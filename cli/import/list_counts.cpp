@@ -17,15 +17,17 @@ template <typename Each> void forEachLine(std::string_view text, Each each) {
 
 } // namespace
 
-void readListCounts(std::string_view text, int deck, DeckImport& target, InputFaults& faults) {
-    importDeck(target, deck);
-    forEachLine(text, [&](int line, std::string_view content) {
-        const CardListEntry entry = parseCardListLine(content);
-        if (entry.ignored) return;
-        const CardMatch match = matchCardListEntry(entry, !faults.full());
-        if (match.card < 0) return faults.add(line, match.fault);
-        long counts[DeckCount] = {-1, -1, -1, -1, -1};
-        counts[deck] = static_cast<long>(entry.count);
-        importRow(target, line, match.card, counts, faults);
-    });
+void readListRows(std::span<char> text, DeckImport& import, InputFaults& faults) {
+    const int deck = import.deck;
+    importDeck(import, deck);
+    forEachLine(std::string_view(text.data(), text.size()),
+                [&](int line, std::string_view content) {
+                    const CardListEntry entry = parseCardListLine(content);
+                    if (entry.ignored) return;
+                    const CardMatch match = matchCardListEntry(entry, !faults.full());
+                    if (match.card < 0) return faults.add(line, match.fault);
+                    RowCount counts[DeckCount];
+                    counts[deck] = {entry.count, entry.countText};
+                    importRow(import, line, match.card, counts, faults);
+                });
 }

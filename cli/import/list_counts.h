@@ -1,10 +1,10 @@
 #pragma once
-// Counts from a plain card list into one deck of an import, one card a line (see
-// card_list_line.h); the faults come in line order.
-#include <string_view>
+// Counts from a plain card list into the deck of an import (its --deck), one card a
+// line (see card_list_line.h); the faults come in line order.
+#include <span>
 
 #include "cli/text/input_faults.h"
 
 struct DeckImport;
 
-void readListCounts(std::string_view text, int deck, DeckImport& target, InputFaults& faults);
+void readListRows(std::span<char> text, DeckImport& import, InputFaults& faults);

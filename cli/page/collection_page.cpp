@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <memory>
 
+#include "catalogue/field_view.h"
 #include "catalogue/windows1252.h"
 #include "cli/cards/card_fields.h"
-#include "cli/cards/deck_groups.h"
 #include "cli/page/html_writer.h"
+#include "store/deck_groups.h"
 #include "store/deck_set.h"
 
 namespace {
@@ -56,16 +57,17 @@ void writeBar(HtmlWriter& page, std::string_view tag, std::string_view name, con
 void writeDeckBars(HtmlWriter& page, const Views& views, int view, const RarityTargets* targets) {
     const DeckSet& decks = views.of(view);
     const int deck = views.deckOf(view);
-    const DeckGroups groups = countDeckGroups(decks, deck);
+    const DeckGroups groups = countDeckGroups(decks.decks[deck]);
     Bar sets[SetCount], rarities[SetCount][RarityCount];
-    for (int set = 0; set < SetCount; ++set)
+    for (int set = 0; set < SetCount; ++set) {
         sets[set].share = groups.sets[set];
+        for (int rarity = 0; rarity < RarityCount; ++rarity)
+            rarities[set][rarity].share = groups.setRarities[set][rarity];
+    }
     for (int card = 0; card < CardCount; ++card) {
         const CardRecord& record = CardCatalogue[card];
         const int held = decks.decks[deck].counts[card];
         Bar& rarity = rarities[record.set][record.rarity];
-        ++rarity.share.of;
-        rarity.share.held += held != 0;
         const int goal = targets ? cardTarget(*targets, card) : NoTarget;
         if (goal == NoTarget) continue;
         for (Bar* bar : {&sets[record.set], &rarity}) {
@@ -88,15 +90,10 @@ void writeDeckBars(HtmlWriter& page, const Views& views, int view, const RarityT
 
 // The window's own statistics, from the functions its statistics lines use.
 void writeSummaryRow(HtmlWriter& page, const Views& views, int view) {
-    const int deck = views.deckOf(view);
-    deckSet.decks[deck] = views.of(view).decks[deck];
+    const StoreDeck& deck = views.of(view).decks[views.deckOf(view)];
     page.markup("<tr").attribute("data-view", viewName(view)).markup("><th>").text(viewName(view));
     page.markup("<td>").text(deckTotal(deck)).markup("<td>").text(ownedDistinct(deck));
     page.markup("<td>").text(std::to_string(completionPercent(deck)) + " %").markup("</tr>");
-}
-
-template <std::size_t N> std::string_view fieldView(const char (&field)[N]) {
-    return std::string_view(field, strnlen(field, N));
 }
 
 // Every field the search looks in, folded as the window folds typed names, one a line.

@@ -1,5 +1,15 @@
 #include "cli/text/csv_reader.h"
 
+CsvReader::CsvReader(std::span<char> text, InputFaults& faults)
+    : text_(text), separator_(','), faults_(faults) {
+    const std::string_view view(text.data(), text.size());
+    separator_ = csvSeparatorLine(view);
+    if (separator_ == 0)
+        separator_ = detectCsvSeparator(view);
+    else
+        nextRow(); // on the "sep=" line, which the first nextRow() leaves
+}
+
 bool CsvReader::nextRow() {
     std::string_view rest;
     while (nextCell(rest)) {

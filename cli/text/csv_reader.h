@@ -19,6 +19,9 @@ class CsvReader {
     // `text` without a byte-order mark; it must outlive the cells handed out.
     CsvReader(std::span<char> text, char separator, InputFaults& faults)
         : text_(text), separator_(separator), faults_(faults) {}
+    // The separator the text names in a first line "sep=;" (some spreadsheet programs
+    // write one before the header; the reader starts past it), else the header's.
+    CsvReader(std::span<char> text, InputFaults& faults);
 
     // Moves to the next row, past what is left of the current one; false at the end.
     bool nextRow();

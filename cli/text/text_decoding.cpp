@@ -2,38 +2,21 @@
 
 #include <cstring>
 
+#include "catalogue/utf8.h"
 #include "catalogue/windows1252.h"
 
 namespace {
 
 constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
-constexpr unsigned long Replacement = 0xFFFD;
-
-unsigned char byteAt(std::string_view text, std::size_t at) {
-    return static_cast<unsigned char>(text[at]);
-}
 
 std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
     std::string text;
     text.reserve(bytes.size() / 2 * 3);
-    const auto unitAt = [&](std::size_t at) -> unsigned long {
-        const unsigned long first = byteAt(bytes, at), second = byteAt(bytes, at + 1);
-        return bigEndian ? first << 8 | second : second << 8 | first;
-    };
-    for (std::size_t at = 0; at + 1 < bytes.size(); at += 2) {
-        unsigned long unit = unitAt(at);
-        if (unit >= 0xD800 && unit < 0xDC00 && at + 3 < bytes.size()) {
-            const unsigned long low = unitAt(at + 2);
-            if (low >= 0xDC00 && low < 0xE000) {
-                appendUtf8(text, static_cast<char32_t>(0x10000 + ((unit - 0xD800) << 10) +
-                                                       (low - 0xDC00)));
-                at += 2;
-                continue;
-            }
-        }
-        if (unit >= 0xD800 && unit < 0xE000) unit = Replacement; // an unpaired half
-        appendUtf8(text, static_cast<char32_t>(unit));
-    }
+    appendUtf16AsUtf8(text, bytes.size() / 2, [&](std::size_t unit) {
+        const unsigned char first = static_cast<unsigned char>(bytes[2 * unit]),
+                            second = static_cast<unsigned char>(bytes[2 * unit + 1]);
+        return static_cast<char16_t>(bigEndian ? first << 8 | second : second << 8 | first);
+    });
     return text;
 }
 
@@ -70,39 +53,6 @@ void windows1252AsUtf8(std::string& bytes, std::string& text) {
 }
 
 } // namespace
-
-long nextCodePoint(std::string_view text, std::size_t& at) {
-    const unsigned char lead = byteAt(text, at);
-    if (lead < 0x80) return ++at, lead;
-    const int extra = lead >= 0xC2 && lead < 0xE0   ? 1
-                      : lead >= 0xE0 && lead < 0xF0 ? 2
-                      : lead >= 0xF0 && lead < 0xF5 ? 3
-                                                    : -1;
-    if (extra < 0 || at + extra >= text.size()) return ++at, -1;
-    unsigned long codePoint = lead & (0x3F >> extra);
-    for (int i = 1; i <= extra; ++i) {
-        const unsigned char next = byteAt(text, at + i);
-        if ((next & 0xC0) != 0x80) return ++at, -1;
-        codePoint = codePoint << 6 | (next & 0x3F);
-    }
-    static constexpr unsigned long Smallest[] = {0, 0x80, 0x800, 0x10000};
-    if (codePoint < Smallest[extra] || codePoint > 0x10FFFF ||
-        (codePoint >= 0xD800 && codePoint < 0xE000))
-        return ++at, -1;
-    at += extra + 1;
-    return static_cast<long>(codePoint);
-}
-
-bool isValidUtf8(std::string_view text) {
-    for (std::size_t at = 0; at < text.size();) {
-        if (byteAt(text, at) < 0x80) {
-            ++at;
-            continue;
-        }
-        if (nextCodePoint(text, at) < 0) return false;
-    }
-    return true;
-}
 
 bool decodeText(std::string&& bytes, std::string& text, TextEncoding& encoding,
                 std::string& reason) {

@@ -14,9 +14,3 @@ enum class TextEncoding { Utf8, Utf16LittleEndian, Utf16BigEndian, Windows1252 }
 // the file's. False, with the reason, for UTF-16 with an odd number of bytes.
 bool decodeText(std::string&& bytes, std::string& text, TextEncoding& encoding,
                 std::string& reason);
-
-bool isValidUtf8(std::string_view text);
-
-// The code point that starts at `at`, moving `at` past it; -1, one byte on, for a
-// byte that starts no valid sequence.
-long nextCodePoint(std::string_view text, std::size_t& at);

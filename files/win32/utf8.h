@@ -1,6 +1,6 @@
 #pragma once
 // Conversions between the program's UTF-8 paths and messages and the UTF-16 that
-// the wide Windows functions take.
+// the wide Windows functions take, through the program's one UTF-8 encoder and decoder.
 #include <string>
 
 // Strict: false when `utf8` is not valid UTF-8, so a path is refused, not guessed at.

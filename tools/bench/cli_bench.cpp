@@ -13,16 +13,19 @@ struct FullDecks {
     std::string decks = folder.file("decks.tvn");
     std::string other = folder.file("other.tvn"); // every count different
     std::string csv = folder.file("decks.csv");
+    std::string theirs = folder.file("theirs.tvn"); // a friend's: counts 0..255 spread
 
     FullDecks() {
-        DeckSet full{}, changed{};
+        DeckSet full{}, changed{}, friends{};
         for (int deck = 0; deck < DeckCount; ++deck)
             for (int card = 0; card < CardCount; ++card) {
                 full.decks[deck].counts[card] = 1 + (card * 7 + deck) % 200;
                 changed.decks[deck].counts[card] = full.decks[deck].counts[card] + 1;
+                friends.decks[deck].counts[card] = (card * 13 + deck * 5) % 256;
             }
         testfiles::writeBytes(decks, encodeDeckFile(full));
         testfiles::writeBytes(other, encodeDeckFile(changed));
+        testfiles::writeBytes(theirs, encodeDeckFile(friends));
         CliOutput io;
         runCli({"export-csv", decks, "-o", csv}, io);
     }
@@ -90,6 +93,27 @@ BENCHMARK_CAPTURE(
     BM_Cli, wants,
     [](const FullDecks& f) {
         return Args{"wants", f.decks, "--target", "F=1,C=100,U=100,R=100,P=1"};
+    },
+    0)
+    ->Unit(benchmark::kMillisecond);
+// Two full deck files, one deck each against a target of 100: about half the cards
+// go each way.
+BENCHMARK_CAPTURE(
+    BM_Cli, trade,
+    [](const FullDecks& f) {
+        return Args{"trade",  f.decks, f.theirs,       "--target", "100",
+                    "--deck", "1",     "--their-deck", "1"};
+    },
+    0)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(
+    BM_Cli, trade_balanced_with_lists,
+    [](const FullDecks& f) {
+        return Args{"trade",       f.decks,
+                    f.theirs,      "--target",
+                    "100",         "--balanced",
+                    "--give-list", f.folder.file("give.txt"),
+                    "--get-list",  f.folder.file("get.txt")};
     },
     0)
     ->Unit(benchmark::kMillisecond);

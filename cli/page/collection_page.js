@@ -1,67 +1,4 @@
-// The collection page's style sheet and script. The page is readable without the
-// script: it only shows the search controls and narrows the table.
-#include "cli/page/collection_page.h"
 
-const char CollectionPageStyle[] = R"css(
-:root { font: 14px/1.4 system-ui, sans-serif; color: #1d232a; background: #fbfaf7; }
-body { margin: 0 auto; padding: 0 16px 24px; max-width: 1180px; }
-h1 { font-size: 22px; margin: 16px 0 4px; }
-h2 { font-size: 17px; margin: 18px 0 8px; border-bottom: 1px solid #d6d2c8; }
-h3 { font-size: 14px; margin: 0 0 4px; }
-table { border-collapse: collapse; }
-.summary th, .summary td { padding: 2px 10px; text-align: right; border-bottom: 1px solid #e4e0d6; }
-.summary th:first-child { text-align: left; }
-.bars { display: grid; grid-template-columns: repeat(auto-fill, minmax(360px, 1fr)); gap: 10px 18px; margin-top: 12px; }
-.deck { background: #fff; border: 1px solid #e4e0d6; border-radius: 6px; padding: 8px 10px; }
-details > summary, details > div { display: grid; grid-template-columns: 14px 92px 1fr 118px; align-items: center; column-gap: 6px; }
-details > summary { cursor: pointer; list-style: none; }
-details > summary::-webkit-details-marker { display: none; }
-details > summary::before { content: "\25B8"; color: #8a8579; }
-details[open] > summary::before { content: "\25BE"; }
-details > div::before { content: ""; }
-details > div { font-size: 12px; color: #4a4f55; }
-details > div .name { padding-left: 8px; }
-.goal { grid-column: 3 / 5; font-size: 11px; color: #6b5f2e; line-height: 1.1; margin-bottom: 2px; }
-progress { width: 100%; height: 10px; accent-color: #3f7d4f; }
-.fig { font-variant-numeric: tabular-nums; text-align: right; white-space: nowrap; }
-.controls { position: sticky; top: 0; background: #fbfaf7; padding: 6px 0; display: flex; gap: 6px; align-items: center; flex-wrap: wrap; }
-.controls[hidden] { display: none; }
-#q { font: inherit; padding: 3px 6px; width: 260px; }
-button { font: inherit; padding: 2px 10px; border: 1px solid #b9b3a5; background: #fff; border-radius: 4px; }
-button[aria-pressed="true"] { background: #3f7d4f; color: #fff; border-color: #3f7d4f; }
-.rule { font-size: 12px; color: #6b6f75; margin: 2px 0 8px; }
-/* Rows are grids of one height, not table rows, in groups (one table body each): a
-   group out of view is skipped (content-visibility), its height its rows' (--rows), so
-   narrowing styles, lays out and paints only the groups on screen. */
-#list { --row: 21px; }
-#list, #list thead, #list tbody { display: block; width: 100%; font-size: 13px; }
-#list tr { display: grid; grid-template-columns: minmax(0, 3fr) minmax(0, 1.1fr) minmax(0, 1.3fr) minmax(0, 0.9fr) 4.8em repeat(5, 3.2em) 4em; }
-#list tr[hidden] { display: none; }
-#list tbody { content-visibility: auto; contain-intrinsic-size: 0 calc(var(--rows) * var(--row)); }
-#list tbody tr { height: var(--row); contain: strict; }
-#list tbody.far { content-visibility: hidden; }
-#list tbody td { line-height: calc(var(--row) - 1px); padding-top: 0; padding-bottom: 0; }
-#list thead tr { position: sticky; top: 40px; background: #efece4; }
-#list th { text-align: left; }
-#list th, #list td { padding: 1px 6px; border-bottom: 1px solid #ece8df; white-space: nowrap; }
-/* Only the text columns clip (a clipping box costs the browser more); numbers fit. */
-#list td:nth-child(-n+4), #list th:nth-child(-n+4) { overflow: hidden; text-overflow: ellipsis; }
-#list td:nth-child(n+6), #list th:nth-child(n+6) { text-align: right; font-variant-numeric: tabular-nums; }
-footer { margin-top: 14px; font-size: 12px; color: #6b6f75; }
-@media print {
-  .controls, button, #timing { display: none; }
-  :root { background: #fff; }
-  #list thead tr { position: static; }
-  #list tbody, #list tbody.far { content-visibility: visible; }
-  .deck { break-inside: avoid; }
-}
-)css";
-
-// The typed text is folded with the program's own table (fold-table: every character
-// the program's folding changes, with what it becomes); each row holds its fields
-// folded by the program. Hidden rows are not laid out, so a narrowing lays out only
-// the rows shown.
-const char CollectionPageScript[] = R"js(
 "use strict";
 (() => {
   const table = JSON.parse(document.getElementById("fold-table").textContent);
@@ -230,4 +167,3 @@ const char CollectionPageScript[] = R"js(
   narrow();
   fromAddress();
 })();
-)js";
