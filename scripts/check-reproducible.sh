@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the release twice from the same files, in two fresh folders, with two umasks,
 # one after the other, and fails when the two zips differ (and says which entries).
-# The installers are compared too, and must match as well.
+# The installers are compared too, and must match as well. Each program in the zip is
+# named with its sum, and a program missing from it fails the check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=build/reproducible
@@ -22,6 +23,17 @@ for a in "$out"/a/cardhold-*; do
     entries() { { unzip -Z "$1" && unzip -v "$1"; } | grep -v '^Archive:'; }
     [[ "$a" == *.zip ]] && diff <(entries "$a") <(entries "$b") >&2 || true
     status=1
+  fi
+done
+# Each program in the zip, named with its sum: the same zip means the same programs.
+for program in cardhold.exe cardhold-cli.exe cardhold-tools.exe; do
+  zip=$(ls "$out"/a/cardhold-*.zip)
+  entry=$(unzip -Z1 "$zip" | grep "/$program\$" || true)
+  if [ -z "$entry" ]; then
+    echo "MISSING: $program in ${zip##*/}" >&2
+    status=1
+  else
+    echo "  $program: sha256 $(unzip -p "$zip" "$entry" | sha256sum | cut -c1-64)"
   fi
 done
 exit $status

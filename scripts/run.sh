@@ -6,6 +6,7 @@
 #                                Xvfb display, saves build/cardhold-screenshot.png,
 #                                closes the program and stops the display
 #   scripts/run.sh --all         also builds the 64-bit Windows and native builds
+#   scripts/run.sh --tools       Cardhold Tools instead (build/cardhold-tools-screenshot.png)
 #
 # Installs what it needs first (scripts/setup.sh). Builds go to build/i686,
 # build/x86_64 and build/linux, as the test script does.
@@ -14,11 +15,13 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 screenshot=0
 all=0
+program=cardhold caption="Cardhold - TAVEN"
 for arg in "$@"; do
   case "$arg" in
     --screenshot) screenshot=1 ;;
     --all) all=1 ;;
-    *) echo "usage: scripts/run.sh [--screenshot] [--all]" >&2; exit 2 ;;
+    --tools) program=cardhold-tools caption="Cardhold Tools" ;;
+    *) echo "usage: scripts/run.sh [--screenshot] [--all] [--tools]" >&2; exit 2 ;;
   esac
 done
 [ -n "${DISPLAY:-}" ] || screenshot=1
@@ -34,11 +37,11 @@ windows_build() { # arch targets...
 }
 
 # The product is the 32-bit build; Wine runs whichever build this machine can run.
-windows_build i686 cardhold
+windows_build i686 "$program"
 build="$root/build/$CARDHOLD_WINDOWS_ARCH"
 if [ "$CARDHOLD_WINDOWS_ARCH" != i686 ]; then
   echo "note: this machine runs no 32-bit programs; Wine runs the 64-bit build" >&2
-  windows_build "$CARDHOLD_WINDOWS_ARCH" cardhold cardhold_window_tool
+  windows_build "$CARDHOLD_WINDOWS_ARCH" "$program" cardhold_window_tool
 else
   windows_build i686 cardhold_window_tool
 fi
@@ -48,7 +51,7 @@ if [ "$all" = 1 ]; then
   (cd "$root" && cmake --build --preset linux)
 fi
 
-exe="$build/shell/win32/cardhold.exe"
+exe="$build/shell/win32/$program.exe"
 if [ "$screenshot" = 0 ]; then
   exec "$CARDHOLD_WINE" "$exe"
 fi
@@ -82,7 +85,7 @@ tool="$build/tools/win32/cardhold_window_tool.exe"
 
 # The dialog's X window inside the virtual desktop: "WxH+X+Y  +absX+absY".
 dialog_geometry() {
-  xwininfo -root -tree 2>/dev/null | awk '/"Cardhold - TAVEN/ {
+  xwininfo -root -tree 2>/dev/null | awk -v caption="\"$caption" 'index($0, caption) {
       split($(NF-1), size, /[x+]/); split($NF, at, "+");
       if (size[1] > 100) { print size[1] "x" size[2] "+" at[2] "+" at[3]; exit } }'
 }
@@ -92,7 +95,7 @@ geometry=$(dialog_geometry)
 
 # Takes pictures until two in a row agree, so the dialog is fully painted.
 mkdir -p "$root/build"
-shot="$root/build/cardhold-screenshot.png"
+shot="$root/build/$program-screenshot.png"
 pixels() { import -window root -crop "$geometry" rgb:- 2>/dev/null | md5sum; }
 previous=""
 painted() {
@@ -110,5 +113,5 @@ touch "$stop"
 ended() { [ -s "$stop.exit" ]; }
 wait_until 300 ended || { echo "run: the program did not end" >&2; exit 1; }
 code=$(tr -d '[:space:]' <"$stop.exit")
-echo "cardhold exited with code $code"
+echo "$program exited with code $code"
 [ "$code" = 0 ]

@@ -12,3 +12,7 @@ set_tests_properties(cli_program_test PROPERTIES ENVIRONMENT LC_ALL=C.UTF-8 TIME
 if(NOT WIN32)
   add_subdirectory(page)
 endif()
+
+# The Tools window's model: its tasks as console commands, and when Import is enabled.
+cardhold_test(tools_window_test tools_window_test.cpp)
+target_link_libraries(tools_window_test PRIVATE cardhold_tools_window)

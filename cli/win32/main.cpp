@@ -74,6 +74,11 @@ int wmain(int argc, wchar_t** argv) {
     const bool ownConsole = startedOnItsOwnConsole(argc);
     if (ownConsole) args.push_back("--help");
     CliOutput io;
+    // Someone who double-clicked the console program is pointed to the window first.
+    if (ownConsole)
+        io.out += "Cardhold Tools (cardhold-tools.exe, beside this program) does all of this in a "
+                  "window:\nimports, exports, want and spare lists, trades and the collection "
+                  "page.\n\n";
     int status = runCli(args, io);
     if (!writeAll(STD_OUTPUT_HANDLE, stdout, io.out)) {
         io.err += "cardhold-cli: could not write the output\n";

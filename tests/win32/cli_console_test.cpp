@@ -122,7 +122,10 @@ TEST(ConsoleOfItsOwn, StartedWithoutArgumentsItShowsAllOfItsHelpAndWaitsForEnter
     ASSERT_TRUE(start(child, L"", nullptr, CREATE_SUSPENDED));
     FreeConsole();
     ResumeThread(child.info.hThread);
-    const std::wstring waiting = help + L"PressEntertoclosethiswindow.";
+    const std::wstring waiting = L"CardholdTools(cardhold-tools.exe,besidethisprogram)doesallof"
+                                 L"thisinawindow:imports,exports,wantandsparelists,tradesandthe"
+                                 L"collectionpage." +
+                                 help + L"PressEntertoclosethiswindow.";
     std::wstring shown;
     EXPECT_TRUE(waitUntil([&] { return (shown = screenText(screen)) == waiting; }, 20000))
         << "the console shows: " << std::string(shown.begin(), shown.end());

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The installer's round trip under Wine, in a throwaway prefix with Wine's menu builder
-# off (so nothing reaches the desktop of the machine): a quiet install puts the six
-# files in Program Files\Cardhold, the Start menu shortcuts to the program and to the
-# guide's page, and the installed-programs entry; the installed cardhold.exe starts and
+# off (so nothing reaches the desktop of the machine): a quiet install puts the seven
+# files in Program Files\Cardhold, the Start menu shortcuts to the program, to Cardhold
+# Tools and to the guide's page, and the installed-programs entry; the installed cardhold.exe starts and
 # shows its dialog; a quiet uninstall leaves no file, shortcut or registry entry of it,
 # and a deck file in Documents is untouched throughout.
 #
@@ -90,10 +90,11 @@ pictures_shipped() { # every picture the text names is in an installed file
 
 wine msiexec /i 'Z:'"${msi//\//\\}" /qn
 "$CARDHOLD_WINESERVER" -w
-check "msiexec /i installs exactly the six files in $program_files\\Cardhold" \
+check "msiexec /i installs exactly the seven files in $program_files\\Cardhold" \
   test "$(LC_ALL=C ls "$installed" 2>/dev/null | tr '\n' ' ')" = \
-  "CHANGELOG.txt Guide.html LICENSE.txt README.txt cardhold-cli.exe cardhold.exe "
+  "CHANGELOG.txt Guide.html LICENSE.txt README.txt cardhold-cli.exe cardhold-tools.exe cardhold.exe "
 check "the Start menu shortcut Cardhold leads to the installed cardhold.exe" leads_to Cardhold cardhold.exe
+check "the Start menu shortcut Cardhold Tools leads to the installed cardhold-tools.exe" leads_to "Cardhold Tools" cardhold-tools.exe
 check "the Start menu shortcut Cardhold guide leads to the installed Guide.html" leads_to "Cardhold guide" Guide.html
 check "the guide's page holds its pictures and loads nothing beside it" self_contained "$installed/Guide.html"
 check "README.txt names no picture that is not installed" pictures_shipped "$installed/README.txt"

@@ -7,6 +7,8 @@
 //
 //   measure_cardhold path\to\cardhold.exe [starts] [clicks]
 //   measure_cardhold floor        (the floor dialog itself)
+//   measure_cardhold path\to\cardhold.exe --beside path\to\cardhold-tools.exe [starts]
+//                                 (the two programs' start times, in turn)
 #include <windows.h>
 
 #include <algorithm>
@@ -147,10 +149,30 @@ bool measureRun(Subject& product, Subject& floor, int starts, int clicks) {
     return shown;
 }
 
+// The main window's and Cardhold Tools' start times, taking turns in one run.
+int measureBeside(const char* main, const char* tools, int starts) {
+    Subject window, beside;
+    window.path = windowsPath(main);
+    beside.path = windowsPath(tools);
+    for (int i = 0; i < starts; ++i)
+        for (Subject* subject : {&window, &beside}) {
+            const bool shown = subject->open();
+            subject->close();
+            if (!shown) return std::fprintf(stderr, "a dialog never appeared\n"), 1;
+        }
+    std::printf("medians of %d starts each, in turn: cardhold.exe %.1f ms, cardhold-tools.exe "
+                "%.1f ms (ratio %.2f)\n",
+                starts, median(window.starts), median(beside.starts),
+                median(beside.starts) / median(window.starts));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "floor") == 0) return runFloorDialog();
+    if (argc >= 4 && std::strcmp(argv[2], "--beside") == 0)
+        return measureBeside(argv[1], argv[3], argc > 4 ? std::atoi(argv[4]) : 9);
     if (argc < 2) {
         std::fprintf(stderr, "usage: measure_cardhold path\\to\\cardhold.exe [starts] [clicks]\n");
         return 2;

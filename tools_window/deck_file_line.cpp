@@ -1,0 +1,42 @@
+#include "tools_window/deck_file_line.h"
+
+#include <memory>
+
+#include "cli/command.h"
+#include "files/file_identity.h"
+#include "store/deck_set.h"
+
+std::string withThousands(long long number) {
+    const std::string digits = std::to_string(number < 0 ? -number : number);
+    std::string grouped = number < 0 ? "-" : "";
+    for (std::size_t at = 0; at < digits.size(); ++at) {
+        if (at > 0 && (digits.size() - at) % 3 == 0) grouped += ',';
+        grouped += digits[at];
+    }
+    return grouped;
+}
+
+DeckFileLine describeDeckFile(const std::string& path) {
+    if (path.empty()) return {{}, "No deck file chosen."};
+    if (!fileIdentity(path).found) return {{}, "No such file yet: an import makes it."};
+    const auto decks = std::make_unique<DeckSet>();
+    CliOutput io;
+    if (!loadDeckArgument(path, *decks, io)) {
+        while (!io.err.empty() && io.err.back() == '\n')
+            io.err.pop_back();
+        return {{true, false}, io.err};
+    }
+    long long copies = 0;
+    int held = 0;
+    for (int card = 0; card < CardCount; ++card) {
+        bool any = false;
+        for (const StoreDeck& deck : decks->decks) {
+            copies += deck.counts[card];
+            any = any || deck.counts[card] > 0;
+        }
+        held += any;
+    }
+    return {{true, true},
+            std::to_string(DeckCount) + " decks, " + withThousands(copies) + " copies, " +
+                withThousands(held) + " of " + withThousands(CardCount) + " cards"};
+}
