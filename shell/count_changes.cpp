@@ -47,7 +47,7 @@ void changeSelectedCount(Dialog& dialog, ChangeKind kind) {
 
 void wipeCurrentDeck(Dialog& dialog) {
     // A wipe of an empty deck changes nothing, so there is nothing to undo.
-    if (ownedDistinct(currentDeck) != 0) {
+    if (ownedDistinct(deckSet.decks[currentDeck]) != 0) {
         recordChange(deckWipe(currentDeck));
         clearDeck(currentDeck);
     }

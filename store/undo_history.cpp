@@ -72,7 +72,7 @@ CountChange deckWipe(int deck) {
     return CountChange{ChangeKind::Wipe,
                        deck,
                        0,
-                       ownedDistinct(deck),
+                       ownedDistinct(deckSet.decks[deck]),
                        std::vector<int32_t>(counts, counts + CardCount),
                        {}};
 }
