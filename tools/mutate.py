@@ -5,7 +5,9 @@ Each slip of tools/mutations.txt is applied to its file, the native tree is rebu
 incrementally (build/linux, configured already), the native suite is run, and the file
 is put back, always. One line per slip: killed (a test failed), survived (every test
 passed), not compiled, or gone (its text is in no file any more); then
-"killed K of N (P %)" over the slips that compiled.
+"killed K of N (P %)" over the slips that compiled. The slips are tried in an order
+shuffled with a fixed seed, so the first N of a run (--sample N, or a run stopped
+early: the figure so far is printed) are a fair sample of the list.
 
 A slip names its file and an exact text with its replacement. When the file has moved
 or no longer holds the text, the one product file that holds it is used instead, so
@@ -13,7 +15,7 @@ the same list runs across a reorganised tree.
 
     python3 tools/mutate.py                  # the whole list
     python3 tools/mutate.py --only 1-20,35   # some slips, by number
-    python3 tools/mutate.py --sample 25      # 25 slips picked with the fixed seed
+    python3 tools/mutate.py --sample 25      # the first 25 of the fixed order
     python3 tools/mutate.py --list           # where each slip applies, nothing built
 """
 import argparse
@@ -109,7 +111,7 @@ def chosen(spec, count):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--only", help="slip numbers, e.g. 1-20,35")
-    parser.add_argument("--sample", type=int, help="this many slips, picked with the fixed seed")
+    parser.add_argument("--sample", type=int, help="the first this many of the fixed order")
     parser.add_argument("--list", action="store_true", help="show where each slip applies")
     parser.add_argument("--test-timeout", type=int, default=180, help="seconds per test")
     args = parser.parse_args()
@@ -117,39 +119,45 @@ def main():
     signal.signal(signal.SIGTERM, signal.default_int_handler)
 
     slips = read_slips()
+    random.Random(SEED).shuffle(slips)
     if args.only:
         numbers = chosen(args.only, len(slips))
         slips = [s for s in slips if s[0] in numbers]
     if args.sample:
-        slips = sorted(random.Random(SEED).sample(slips, min(args.sample, len(slips))))
+        slips = slips[:args.sample]
     if not args.list and not (BUILD / "CMakeCache.txt").is_file():
         sys.exit("mutate: configure build/linux first (cmake --preset linux)")
 
     tally = {"killed": 0, "survived": 0, "not compiled": 0, "gone": 0}
     survivors = []
     started = time.monotonic()
-    for number, path, original, replacement in slips:
-        file = locate(path, original)
-        where = file.relative_to(ROOT).as_posix() if file else path
-        if file is None:
-            outcome = "gone"
-        elif args.list:
-            outcome = "found"
-        else:
-            outcome = try_slip(file, original, replacement, args.test_timeout)
-        tally[outcome] = tally.get(outcome, 0) + 1
-        if outcome == "survived":
-            survivors.append(number)
-        shown = f"{original!r} -> {replacement!r}"
-        print(f"{number:3} {outcome:12} {where}: {shown}", flush=True)
-    if args.list:
-        return
-    # The slips' objects are rebuilt from the files as they are.
-    quiet(["cmake", "--build", str(BUILD)], 1800)
+    done = 0
+    try:
+        for number, path, original, replacement in slips:
+            file = locate(path, original)
+            where = file.relative_to(ROOT).as_posix() if file else path
+            if file is None:
+                outcome = "gone"
+            elif args.list:
+                outcome = "found"
+            else:
+                outcome = try_slip(file, original, replacement, args.test_timeout)
+            tally[outcome] = tally.get(outcome, 0) + 1
+            if outcome == "survived":
+                survivors.append(number)
+            done += 1
+            print(f"{number:3} {outcome:12} {where}: {original!r} -> {replacement!r}", flush=True)
+    except KeyboardInterrupt:
+        print(f"stopped after {done} of {len(slips)} slips")
+    else:
+        if args.list:
+            return
+        # The objects built from the slips are rebuilt from the files as they are.
+        quiet(["cmake", "--build", str(BUILD)], 1800)
     tried = tally["killed"] + tally["survived"]
     percent = 100.0 * tally["killed"] / tried if tried else 0.0
-    print(f"{tally['gone']} gone, {tally['not compiled']} not compiled; "
-          f"survived: {', '.join(map(str, survivors)) or 'none'}; "
+    print(f"{tally['gone']} gone, {tally['not compiled']} not compiled; survived: "
+          f"{', '.join(map(str, sorted(survivors))) or 'none'}; "
           f"{(time.monotonic() - started) / 60:.0f} min")
     print(f"killed {tally['killed']} of {tried} ({percent:.1f} %)")
 
