@@ -1,4 +1,6 @@
 // The console program's wants, spares, find and html commands, in-process.
+#include <sstream>
+
 #include <gtest/gtest.h>
 
 #include "cli/card_fields.h"
@@ -196,6 +198,51 @@ TEST(CliHtml, EveryTextIsEscapedOnce) {
 
     EXPECT_EQ(cli({"html", file, "--title", "\xC3("}).status, 2); // not UTF-8
     EXPECT_EQ(cli({"html", file, "-o", ""}).status, 2);
+}
+
+// The title lines of stats' table ("Deck 1: 3 copies, ..."), or the page's summary
+// rows in the same words.
+std::string statsTitles(const std::string& table) {
+    std::string titles;
+    std::istringstream lines(table);
+    for (std::string line; std::getline(lines, line);)
+        if (line.starts_with("Deck ")) titles += line + "\n";
+    return titles;
+}
+std::string pageSummary(const std::string& page) {
+    std::string titles;
+    for (std::size_t at = 0; (at = page.find("<tr data-view=", at)) != std::string::npos;) {
+        at = page.find("<th>", at) + 4;
+        const auto cell = [&](const std::string& end) {
+            const std::size_t stop = page.find(end, at);
+            const std::string text = page.substr(at, stop - at);
+            at = stop + end.size();
+            return text;
+        };
+        const std::string view = cell("<td>"), copies = cell("<td>"), distinct = cell("<td>");
+        titles += view + ": " + copies + " copies, " + distinct + " distinct cards, " +
+                  cell("</tr>") + " complete\n";
+    }
+    return titles;
+}
+
+// The page's table of copies, distinct cards and completion says what stats says of
+// each deck, and of the five added together (stats of a file holding their sum).
+TEST(CliHtml, SummaryFiguresAreStatsFigures) {
+    testfiles::TempFolder folder;
+    DeckSet decks{}, together{};
+    for (int deck = 0; deck < DeckCount; ++deck)
+        for (int card = 0; card < CardCount; ++card) {
+            const int count = (card * 7 + deck * 3) % 5 == 0 ? 0 : (card + deck) % 4;
+            decks.decks[deck].counts[card] = count;
+            together.decks[0].counts[card] += count;
+        }
+    const std::string file = clitest::writeDecks(folder, "decks.tvn", decks);
+    std::string collection = statsTitles(
+        cli({"stats", clitest::writeDecks(folder, "sum.tvn", together), "--deck", "1"}).out);
+    collection.replace(0, 6, "Collection");
+    EXPECT_EQ(pageSummary(cli({"html", file}).out),
+              statsTitles(cli({"stats", file}).out) + collection);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // no package needed) and holds it against what the program computed:
 //   node drive_page.js CHROMIUM PAGE.html EXPECTED.json [--screenshot OUT.png]
 // EXPECTED.json: {queries: [{q, ids}], typed: {q, ids}, bar: {deck, set, figure},
-// folds: [[text, folded]]}.
+// folds: [[text, folded]], modes: {held, missing, spares: [id]}}.
 // Exit status 0 when every check holds, 1 when one fails, 77 when no browser starts.
 "use strict";
 const fs = require("fs");
@@ -87,6 +87,13 @@ async function main() {
   const before = hits;
   const outcome = await tab.evaluate(probe);
   check("the page's policy refuses a fetch and an image", outcome === "refused connect-src,img-src" && hits === before, outcome + ", " + (hits - before) + " requests reached the server");
+
+  const buttons = await openTab(pageUrl);
+  for (const [mode, ids] of Object.entries(expected.modes)) {
+    const shown = await buttons.evaluate("document.querySelector('button[data-mode=\"" + mode + "\"]').click(), " + shownIds);
+    check("the " + mode + " button shows the " + ids.length + " cards " + (mode === "missing" ? "wants" : "spares") + " lists", sameList(shown, ids),
+      shown.length + " shown, first " + shown.slice(0, 5).join(" "));
+  }
 
   await tab.evaluate("document.getElementById('q').focus()");
   const typed = expected.typed;
