@@ -79,10 +79,13 @@ int main(int argc, char** argv) {
         return Skipped;
     }
     testfiles::TempFolder folder;
+    // Two decks, so that the collection holds some cards not at all, some once and
+    // some more often.
     DeckSet decks{};
     for (int deck = 0; deck < DeckCount; ++deck)
         for (int card = 0; card < CardCount; ++card)
-            decks.decks[deck].counts[card] = (card * 7 + deck * 3) % 5 == 0 ? 0 : (card + deck) % 4;
+            decks.decks[deck].counts[card] =
+                deck > 1 || (card * 7 + deck * 3) % 5 == 0 ? 0 : (card + deck) % 4;
     const std::string deckFile = folder.file("decks.tvn"), page = folder.file("the page.html");
     testfiles::writeBytes(deckFile, encodeDeckFile(decks));
     CliOutput html, stats;
