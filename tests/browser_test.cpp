@@ -187,6 +187,7 @@ TEST_F(BrowserTest, TickingEveryMemberOneByOneTicksAllAndTheLastBoxCounts) {
         }
         const int last = members.back();
         EXPECT_EQ(boxes.listSize(), group.deckSearch ? 1 : CardCount);
+        EXPECT_EQ(boxes.listSelection(), 0) << "the first entry, however few";
         boxes.click(last);
         EXPECT_FALSE(boxes.isChecked(group.all));
         const uint32_t without = group.allBits & ~(1u << (last - group.first));
