@@ -95,6 +95,9 @@ std::string writeSampleDecks(const testfiles::TempFolder& folder) {
 TEST(CliGolden, HelpAndUsageErrorsOfEveryCommand) {
     testfiles::TempFolder folder;
     writeSampleDecks(folder);
+    // Text given where a deck file belongs: the message names the import that reads it.
+    testfiles::writeBytes(folder.path() / "tabbed.csv", "id\tdeck1\r\nGW158\t2\r\n");
+    testfiles::writeBytes(folder.path() / "list.txt", "\n  2 A Warm Barn (Grimward)\n");
     std::vector<std::string> commands{"cardhold-cli", "cardhold-cli --help",
                                       "cardhold-cli frobnicate"};
     const std::string help = clitest::cli({"--help"}).out;
@@ -121,7 +124,8 @@ TEST(CliGolden, WantsAndSparesAndTheirTargets) {
 TEST(CliGolden, Utf16InputOutsideTheBasicPlane) {
     testfiles::TempFolder folder;
     const std::u16string list = u"2 A Warm Barn (Grimward)\r\n1 \U0001F600 Barn\r\n"
-                                u"1 \xD800x\r\n1 \u00C9lec the Ash Serpent \U00010348\r\n";
+                                u"1 \xD800x\r\n1 \u00C9lec the Ash Serpent \U00010348\r\n"
+                                u"1 \x9E\x9F\xA0\x7F\r\n";
     std::string little = "\xFF\xFE", big = "\xFE\xFF";
     for (const char16_t unit : list) {
         little += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
