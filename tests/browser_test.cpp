@@ -163,6 +163,48 @@ TEST_F(BrowserTest, MemberBoxesDriveTheirGroupsAllBox) {
         EXPECT_TRUE(dialog.isChecked(id));
 }
 
+// Every group, its members clicked one by one from none: only the last click ticks
+// "All"; then the last box alone, unticked, takes its cards out of the list.
+TEST_F(BrowserTest, TickingEveryMemberOneByOneTicksAllAndTheLastBoxCounts) {
+    const struct {
+        int first, last, all;
+        uint32_t allBits;
+        bool deckSearch;
+    } groups[] = {{IDC_SET_FIRST, IDC_SET_LAST, IDC_SET_ALL, AllSets, false},
+                  {IDC_TYPE_FIRST, IDC_TYPE_LAST, IDC_TYPE_ALL, AllTypes, false},
+                  {IDC_RARITY_FIRST, IDC_RARITY_LAST, IDC_RARITY_ALL, AllRarities, false},
+                  {IDC_SEARCH_FIRST, IDC_SEARCH_LAST, IDC_SEARCH_ALL, AllDecks, true}};
+    for (const auto& group : groups) {
+        SCOPED_TRACE(group.all);
+        resetProgramState();
+        deckSet.decks[4].counts[3] = 1; // the one card the fifth deck holds
+        MemoryDialog boxes;
+        onInitDialog(boxes);
+        if (boxes.isChecked(group.all)) boxes.click(group.all);
+        std::vector<int> members;
+        for (int id = group.first; id <= group.last; ++id)
+            if (boxes.hasControl(id)) members.push_back(id);
+        for (const int id : members) {
+            boxes.click(id);
+            EXPECT_EQ(boxes.isChecked(group.all), id == members.back()) << id;
+        }
+        const int last = members.back();
+        EXPECT_EQ(boxes.listSize(), group.deckSearch ? 1 : CardCount);
+        EXPECT_EQ(boxes.listSelection(), 0) << "the first entry, however few";
+        boxes.click(last);
+        EXPECT_FALSE(boxes.isChecked(group.all));
+        const uint32_t without = group.allBits & ~(1u << (last - group.first));
+        const std::vector<int> left =
+            group.deckSearch            ? std::vector<int>{}
+            : group.all == IDC_SET_ALL  ? cardsMatching(without, AllTypes, AllRarities)
+            : group.all == IDC_TYPE_ALL ? cardsMatching(AllSets, without, AllRarities)
+                                        : cardsMatching(AllSets, AllTypes, without);
+        ASSERT_EQ(boxes.listSize(), static_cast<int>(left.size()));
+        for (std::size_t k = 0; k < left.size(); k += 97)
+            EXPECT_EQ(boxes.listText(static_cast<int>(k)), CardCatalogue[left[k]].name);
+    }
+}
+
 TEST_F(BrowserTest, RarityAllBoxOffAndOn) {
     dialog.click(IDC_RARITY_ALL);
     for (int id = IDC_RARITY_FIXED; id <= IDC_RARITY_PROMOTION; ++id)

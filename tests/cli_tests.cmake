@@ -9,7 +9,13 @@ add_test(NAME cli_program_test
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/cli_program_test.sh
                  ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:cardhold-cli>)
 set_tests_properties(cli_program_test PROPERTIES ENVIRONMENT LC_ALL=C.UTF-8 TIMEOUT 120)
+# Whole outputs against the transcripts in golden/; native only, where standard
+# output ends its lines in LF.
 if(NOT WIN32)
+  cardhold_test(cli_golden_test cli_golden_test.cpp)
+  target_link_libraries(cli_golden_test PRIVATE cardhold_cli)
+  target_compile_definitions(cli_golden_test PRIVATE
+                             CARDHOLD_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/golden")
   add_subdirectory(page)
 endif()
 

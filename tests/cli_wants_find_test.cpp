@@ -1,4 +1,6 @@
 // The console program's wants, spares, find and html commands, in-process.
+#include <sstream>
+
 #include <gtest/gtest.h>
 
 #include "cli/cards/card_fields.h"
@@ -196,6 +198,106 @@ TEST(CliHtml, EveryTextIsEscapedOnce) {
 
     EXPECT_EQ(cli({"html", file, "--title", "\xC3("}).status, 2); // not UTF-8
     EXPECT_EQ(cli({"html", file, "-o", ""}).status, 2);
+}
+
+// The title lines of stats' table ("Deck 1: 3 copies, ..."), or the page's summary
+// rows in the same words.
+std::string statsTitles(const std::string& table) {
+    std::string titles;
+    std::istringstream lines(table);
+    for (std::string line; std::getline(lines, line);)
+        if (line.starts_with("Deck ")) titles += line + "\n";
+    return titles;
+}
+std::string pageSummary(const std::string& page) {
+    std::string titles;
+    for (std::size_t at = 0; (at = page.find("<tr data-view=", at)) != std::string::npos;) {
+        at = page.find("<th>", at) + 4;
+        const auto cell = [&](const std::string& end) {
+            const std::size_t stop = page.find(end, at);
+            const std::string text = page.substr(at, stop - at);
+            at = stop + end.size();
+            return text;
+        };
+        const std::string view = cell("<td>"), copies = cell("<td>"), distinct = cell("<td>");
+        titles += view + ": " + copies + " copies, " + distinct + " distinct cards, " +
+                  cell("</tr>") + " complete\n";
+    }
+    return titles;
+}
+
+// Each set's bar on the page ("Deck 1 Ashfall: 3 of 492 · 0 %; 1 of 492 at target"),
+// or the same from stats' CSV and the per-set totals of wants.
+std::string pageBars(const std::string& page) {
+    std::string bars, view;
+    const auto between = [&](std::size_t& at, const std::string& open, const std::string& close) {
+        at = page.find(open, at) + open.size();
+        return page.substr(at, page.find(close, at) - at);
+    };
+    for (std::size_t at = 0; (at = page.find("<summary>", at)) != std::string::npos;) {
+        std::size_t heading = page.rfind("<h3>", at);
+        view = between(heading, "<h3>", "</h3>");
+        const std::string name = between(at, "\"name\">", "<"),
+                          figure = between(at, "\"fig\">", "<");
+        const std::size_t end = page.find("</summary>", at);
+        const std::size_t goal = page.find("\"goal\">", at);
+        bars += view + " " + name + ": " + figure + "; " +
+                (goal < end ? between(at, "\"goal\">", "<") : "-") + "\n";
+    }
+    return bars;
+}
+std::string statsBars(const std::string& view, const std::string& statsCsv,
+                      const std::string& wantsTable) {
+    std::string bars;
+    std::istringstream rows(statsCsv);
+    for (std::string row; std::getline(rows, row);) {
+        std::vector<std::string> cells;
+        std::istringstream fields(row.substr(0, row.find('\r')));
+        for (std::string cell; std::getline(fields, cell, ',');)
+            cells.push_back(cell);
+        if (cells.at(1) != "set") continue;
+        const std::size_t at =
+            wantsTable.find("\n  " + cells[2] + " ", wantsTable.find("Missing:")) + 3;
+        const int wanted =
+            std::stoi(wantsTable.substr(wantsTable.find_first_not_of(' ', at + cells[2].size())));
+        bars += view + " " + cells[2] + ": " + cells[3] + " of " + cells[4] + " \xC2\xB7 " +
+                cells[5] + " %; " + std::to_string(std::stoi(cells[4]) - wanted) + " of " +
+                cells[4] + " at target\n";
+    }
+    return bars;
+}
+
+// The page's figures are stats' and wants' own: its table of copies, distinct cards
+// and completion, and every set's bar with the cards at a target of two, for each deck
+// and for the five added together (a file holding their sum).
+TEST(CliHtml, FiguresAreStatsAndWantsFigures) {
+    testfiles::TempFolder folder;
+    DeckSet decks{}, together{};
+    for (int deck = 0; deck < DeckCount; ++deck)
+        for (int card = 0; card < CardCount; ++card) {
+            const int count = (card * 7 + deck * 3) % 5 == 0 ? 0 : (card + deck) % 4;
+            decks.decks[deck].counts[card] = count;
+            together.decks[0].counts[card] += count;
+        }
+    const std::string file = clitest::writeDecks(folder, "decks.tvn", decks);
+    const std::string sum = clitest::writeDecks(folder, "sum.tvn", together);
+    std::string collection = statsTitles(cli({"stats", sum, "--deck", "1"}).out);
+    collection.replace(0, 6, "Collection");
+    const std::string page = cli({"html", file, "--target", "2"}).out;
+    EXPECT_EQ(pageSummary(page), statsTitles(cli({"stats", file}).out) + collection);
+
+    std::string bars;
+    for (int deck = 1; deck <= DeckCount + 1; ++deck) {
+        const bool all = deck > DeckCount;
+        const std::string n = all ? "1" : std::to_string(deck);
+        bars += statsBars(all ? "Collection" : "Deck " + n,
+                          cli({"stats", all ? sum : file, "--deck", n, "--csv"}).out,
+                          cli({"wants", all ? sum : file, "--deck", n, "--target", "2"}).out);
+    }
+    EXPECT_EQ(pageBars(page), bars);
+    // A bar with no card that has a target says nothing of targets.
+    EXPECT_EQ(cli({"html", file, "--target", "F=1"}).out.find("0 of 0 at target"),
+              std::string::npos);
 }
 
 } // namespace

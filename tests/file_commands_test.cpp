@@ -179,6 +179,35 @@ TEST_F(FileCommandsTest, ExportsWriteTheReportOfTheCurrentDeck) {
     EXPECT_EQ(dialog.events().size(), 2u) << "no message";
 }
 
+// Each of the eight reports of the Export menu, with one set unticked so that the
+// filtered ones differ from the others.
+TEST_F(FileCommandsTest, EveryExportMenuCommandWritesItsOwnReport) {
+    using R = DeckReportKind;
+    const struct {
+        int command;
+        DeckReportKind kind;
+    } exports[] = {
+        {IDM_EXPORT_CARDS_BASIC, {R::Cards, R::Basic, R::WholeCatalogue}},
+        {IDM_EXPORT_CARDS_DETAILED, {R::Cards, R::Detailed, R::WholeCatalogue}},
+        {IDM_EXPORT_NEEDS_BASIC, {R::Needs, R::Basic, R::WholeCatalogue}},
+        {IDM_EXPORT_NEEDS_DETAILED, {R::Needs, R::Detailed, R::WholeCatalogue}},
+        {IDM_EXPORT_CARDS_FILTERED_BASIC, {R::Cards, R::Basic, R::Filtered}},
+        {IDM_EXPORT_CARDS_FILTERED_DETAILED, {R::Cards, R::Detailed, R::Filtered}},
+        {IDM_EXPORT_NEEDS_FILTERED_BASIC, {R::Needs, R::Basic, R::Filtered}},
+        {IDM_EXPORT_NEEDS_FILTERED_DETAILED, {R::Needs, R::Detailed, R::Filtered}},
+    };
+    for (int card = 0; card < CardCount; card += 3)
+        deckSet.decks[0].counts[card] = 1;
+    dialog.click(IDC_SET_ASHFALL);
+    for (const auto& each : exports) {
+        dialog.queueFileAnswer(pathOf("report.txt"));
+        dialog.command(each.command);
+        std::string expected;
+        writeDeckReport(expected, 0, each.kind);
+        EXPECT_EQ(readBytes(folder / "report.txt"), expected) << each.command;
+    }
+}
+
 TEST_F(FileCommandsTest, ExportOverAnExistingFileReplacesIt) {
     writeBytes(folder / "needs.txt", std::string(3'000'000, 'x'));
     dialog.queueFileAnswer(pathOf("needs.txt"));

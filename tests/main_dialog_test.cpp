@@ -119,6 +119,32 @@ TEST_F(MainDialogTest, SelectionNotificationShowsTheSelectedCard) {
     EXPECT_EQ(selectedCard, 44);
 }
 
+// Typed names select the first entry starting with them; a character the code page
+// lacks is in no name, wherever it is typed, and selects nothing.
+TEST_F(MainDialogTest, TypedNamesSelectByTheirFoldedStart) {
+    const std::string blank(19, ' ');
+    const struct {
+        std::u16string typed;
+        const char* id; // the card selected, or nullptr for none
+    } cases[] = {
+        {u"elec", "SR140"},           {u"\u00C9LEC the", "SR140"}, {u"aelalds x", nullptr},
+        {u"\u0416", nullptr},         {u"elec\u0416", nullptr},    {u"elec\U0001F600", nullptr},
+        {u"\U0001F600elec", nullptr},
+    };
+    for (const auto& c : cases) {
+        MemoryDialog typing;
+        resetProgramState();
+        onInitDialog(typing);
+        typing.type(c.typed);
+        const int selection = typing.listSelection();
+        const std::string shown = selection < 0 ? "" : CardCatalogue[selection].cardId;
+        EXPECT_EQ(shown, c.id ? c.id : "") << c.typed.size();
+        if (c.id) continue;
+        EXPECT_EQ(typing.text(IDC_PANEL_ID), blank);
+        EXPECT_EQ(typing.text(IDC_PANEL_HAS), blank) << "no card is named";
+    }
+}
+
 TEST_F(MainDialogTest, AboutShowsTheAboutBox) {
     dialog.command(IDM_ABOUT);
     EXPECT_EQ(dialog.aboutShown(), 1);

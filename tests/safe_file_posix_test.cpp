@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -157,6 +158,27 @@ TEST_F(PosixSaveTest, ALoadNoticesAFileRewrittenInPlaceWhileItIsRead) {
     const ReadResult read = readFileBytes(files, target.string(), 33480);
     EXPECT_EQ(read.reason, "it changed while it was read; try again");
     EXPECT_TRUE(read.bytes.empty());
+}
+
+std::size_t openHandles() {
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator{}));
+}
+
+// Every read closes what it opened, whatever it found: a file, a folder, a pipe.
+TEST_F(PosixSaveTest, AReadLeavesNoHandleOpen) {
+    writeBytes(folder.path() / "decks.tvn", std::string(33480, '\0'));
+    fs::create_directory(folder.path() / "folder");
+    ASSERT_EQ(mkfifo(at("fifo").c_str(), 0644), 0);
+    const struct {
+        const char* name;
+        const char* reason;
+    } cases[] = {{"decks.tvn", ""}, {"folder", "not a file"}, {"fifo", "not a file"}};
+    for (const auto& c : cases) {
+        const std::size_t before = openHandles();
+        EXPECT_EQ(readFileBytes(at(c.name), 40000).reason, c.reason) << c.name;
+        EXPECT_EQ(openHandles(), before) << c.name;
+    }
 }
 
 } // namespace

@@ -20,6 +20,28 @@ TEST(Windows1252, EveryByteConvertsToUnicodeAndBackExactly) {
     EXPECT_EQ(windows1252ToUtf8("\xC9lan \x80\x97"), "\xC3\x89lan \xE2\x82\xAC\xE2\x80\x94");
 }
 
+// Each side of every length boundary, written whole.
+TEST(Utf8, EachCodePointTakesOneToFourBytes) {
+    const struct {
+        char32_t codePoint;
+        const char* utf8;
+    } cases[] = {{0x41, "A"},
+                 {0x7F, "\x7F"},
+                 {0x80, "\xC2\x80"},
+                 {0x7FF, "\xDF\xBF"},
+                 {0x800, "\xE0\xA0\x80"},
+                 {0x20AC, "\xE2\x82\xAC"},
+                 {0xFFFF, "\xEF\xBF\xBF"},
+                 {0x10000, "\xF0\x90\x80\x80"},
+                 {0x1F600, "\xF0\x9F\x98\x80"},
+                 {0x10FFFF, "\xF4\x8F\xBF\xBF"}};
+    for (const auto& c : cases) {
+        std::string written;
+        appendUtf8(written, c.codePoint);
+        EXPECT_EQ(written, c.utf8) << std::hex << static_cast<unsigned long>(c.codePoint);
+    }
+}
+
 TEST(Windows1252, FoldedNamesFollowTheCatalogueOrder) {
     EXPECT_EQ(foldName("\xC9lan   "), "elan");
     EXPECT_EQ(foldName("ELAN"), foldName("\xE9lan"));

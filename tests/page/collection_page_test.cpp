@@ -56,6 +56,17 @@ std::string matchingIds(std::string_view typed) {
     return ids + "]";
 }
 
+// The ids a wants or spares --csv lists, in catalogue order.
+std::string listedIds(const std::vector<std::string>& args) {
+    CliOutput list;
+    runCli(args, list);
+    std::string ids = "[";
+    for (std::size_t at = list.out.find('\n') + 1; at < list.out.size();
+         at = list.out.find('\n', at) + 1)
+        ids += (ids.size() > 1 ? "," : "") + json(list.out.substr(at, list.out.find(',', at) - at));
+    return ids + "]";
+}
+
 // A search (Windows-1252) and the cards it must show.
 std::string query(std::string_view typed) {
     return "{\"q\":" + json(windows1252ToUtf8(typed)) + ",\"ids\":" + matchingIds(typed) + "}";
@@ -70,14 +81,20 @@ int main(int argc, char** argv) {
         return Skipped;
     }
     testfiles::TempFolder folder;
+    // Two decks, so that the collection holds some cards not at all, some once and
+    // some more often.
     DeckSet decks{};
     for (int deck = 0; deck < DeckCount; ++deck)
         for (int card = 0; card < CardCount; ++card)
-            decks.decks[deck].counts[card] = (card * 7 + deck * 3) % 5 == 0 ? 0 : (card + deck) % 4;
+            decks.decks[deck].counts[card] =
+                deck > 1 || (card * 7 + deck * 3) % 5 == 0 ? 0 : (card + deck) % 4;
     const std::string deckFile = folder.file("decks.tvn"), page = folder.file("the page.html");
     testfiles::writeBytes(deckFile, encodeDeckFile(decks));
     CliOutput html, stats;
-    if (runCli({"html", deckFile, "-o", page, "--target", "F=1,C=3,U=2,R=1"}, html) != 0) {
+    // The page's rule for the rarity without a target (none held is missing, more than
+    // one spare) is a target of one for wants and spares.
+    const std::string targets = "F=1,C=3,U=2,R=1", withPromotions = targets + ",P=1";
+    if (runCli({"html", deckFile, "-o", page, "--target", targets}, html) != 0) {
         std::printf("FAILED: html: %s", html.err.c_str());
         return 1;
     }
@@ -96,11 +113,16 @@ int main(int argc, char** argv) {
             folds += (folds.size() > 1 ? ",[" : "[") + json(windows1252ToUtf8(text)) + "," +
                      json(windows1252ToUtf8(foldName(text))) + "]";
     }
-    testfiles::writeBytes(folder.file("expected.json"),
-                          "{\"queries\":[" + query("ALE\xD3N'S") + "," + query("hollowm") + "," +
-                              query("mv0") + "," + query("(R\xC9-turn") + "],\"typed\":" +
-                              query("amb") + ",\"bar\":{\"deck\":0,\"set\":\"Hollowmere\"," +
-                              "\"figure\":" + json(figure) + "},\"folds\":" + folds + "]}");
+    testfiles::writeBytes(
+        folder.file("expected.json"),
+        "{\"queries\":[" + query("ALE\xD3N'S") + "," + query("hollowm") + "," + query("mv0") + "," +
+            query("(R\xC9-turn") + "],\"typed\":" + query("amb") +
+            ",\"bar\":{\"deck\":0,\"set\":\"Hollowmere\"," + "\"figure\":" + json(figure) +
+            "},\"folds\":" + folds + "]," +
+            "\"modes\":{\"held\":" + listedIds({"spares", deckFile, "--keep", "0", "--csv"}) +
+            ",\"missing\":" + listedIds({"wants", deckFile, "--target", withPromotions, "--csv"}) +
+            ",\"spares\":" + listedIds({"spares", deckFile, "--keep", withPromotions, "--csv"}) +
+            "}}");
 
     std::string command = "\"" + node + "\" \"" + argv[3] + "\" \"" +
                           (chromium.ends_with("NOTFOUND") ? "" : chromium) + "\" \"" + page +

@@ -2,7 +2,7 @@
 // no package needed) and holds it against what the program computed:
 //   node drive_page.js CHROMIUM PAGE.html EXPECTED.json [--screenshot OUT.png]
 // EXPECTED.json: {queries: [{q, ids}], typed: {q, ids}, bar: {deck, set, figure},
-// folds: [[text, folded]]}.
+// folds: [[text, folded]], modes: {held, missing, spares: [id]}}.
 // Exit status 0 when every check holds, 1 when one fails, 77 when no browser starts.
 "use strict";
 const fs = require("fs");
@@ -103,6 +103,13 @@ async function main() {
     const { data } = await send("Page.captureScreenshot", { format: "png", captureBeyondViewport: true, clip: { x: 0, y: 0, width: 1280, height, scale: 1 } }, tab.sessionId);
     fs.writeFileSync(screenshotPath, Buffer.from(data, "base64"));
     console.log("screenshot: " + screenshotPath);
+  }
+  // Last, in a tab of its own: a tab sent to the background draws no more frames.
+  const buttons = await openTab(pageUrl);
+  for (const [mode, ids] of Object.entries(expected.modes)) {
+    const shown = await buttons.evaluate("document.querySelector('button[data-mode=\"" + mode + "\"]').click(), " + shownIds);
+    check("the " + mode + " button shows the " + ids.length + " cards " + (mode === "missing" ? "wants" : "spares") + " lists", sameList(shown, ids),
+      shown.length + " shown, first " + shown.slice(0, 5).join(" "));
   }
   server.close();
   finish(failures === 0 ? 0 : 1, failures === 0 ? "page test passed" : failures + " checks failed");

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "catalogue/windows1252.h"
 #include "ui/control_ids.h"
 #include "shell/main_dialog.h"
 
@@ -53,15 +54,19 @@ void MemoryDialog::listEndFill() {}
 void MemoryDialog::listSelect(int position) {
     listSelectKeepingField(position);
     // Like the real combo box: the field shows the selected entry, or nothing.
-    field_ = selection_ >= 0 ? entries_[selection_] : "";
+    field_ = selection_ >= 0 ? windows1252ToUtf16(entries_[selection_]) : u"";
 }
 void MemoryDialog::listSelectKeepingField(int position) {
     // Like the real list: an out-of-range position selects nothing.
     selection_ = position >= 0 && position < listSize() ? position : -1;
 }
 bool MemoryDialog::fieldText(std::string& text) const {
-    text = field_;
-    return true;
+    return utf16ToWindows1252(field_, text);
+}
+std::string MemoryDialog::field() const {
+    std::string text;
+    fieldText(text);
+    return text;
 }
 int MemoryDialog::listSelection() const {
     return selection_;
@@ -146,17 +151,20 @@ void MemoryDialog::command(int id, int notifyCode) {
     onCommand(*this, id, notifyCode);
 }
 
-void MemoryDialog::editField(std::string text) {
+void MemoryDialog::editField(std::u16string text) {
     field_ = std::move(text);
     // The real control drops its selection before it tells the dialog of the edit.
     selection_ = -1;
     onCommand(*this, IDC_CARD_LIST, FieldEdited);
 }
 
-void MemoryDialog::type(const std::string& text) {
-    if (text.empty()) editField("");
+void MemoryDialog::type(const std::string& windows1252) {
+    type(windows1252ToUtf16(windows1252));
+}
+void MemoryDialog::type(std::u16string_view text) {
+    if (text.empty()) editField(u"");
     for (size_t typed = 1; typed <= text.size() && !ended_; ++typed)
-        editField(text.substr(0, typed));
+        editField(std::u16string(text.substr(0, typed)));
 }
 
 void MemoryDialog::pressEnter() {

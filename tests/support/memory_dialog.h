@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/dialog.h"
@@ -46,8 +47,10 @@ class MemoryDialog : public Dialog {
     void select(int position);
     void command(int id, int notifyCode = ButtonClicked);
     // Types `text` over the field's highlighted text, one character at a time, each
-    // an edit notification; empty text deletes it in one edit.
-    void type(const std::string& text);
+    // an edit notification; empty text deletes it in one edit. The field holds UTF-16,
+    // as the real one does, so a character outside the code page can be typed too.
+    void type(const std::string& windows1252);
+    void type(std::u16string_view text);
     // Enter outside a push button, as the dialog manager delivers it.
     void pressEnter();
 
@@ -60,7 +63,8 @@ class MemoryDialog : public Dialog {
     const std::string& text(int id) const;
     bool isCheckBoxControl(int id) const { return isCheckBox(control(id).kind); }
     const std::vector<std::string>& listEntries() const { return entries_; }
-    const std::string& field() const { return field_; }
+    // The field as Windows-1252, up to a character the code page lacks.
+    std::string field() const;
     bool ended() const { return ended_; }
     int endResult() const { return endResult_; }
     const std::string& initialDirectory() const { return initialDirectory_; }
@@ -81,12 +85,12 @@ class MemoryDialog : public Dialog {
     Control& control(int id);
     const Control& control(int id) const;
     void record(const std::string& line);
-    void editField(std::string text);
+    void editField(std::u16string text);
 
     std::map<int, Control> controls_;
     std::vector<std::string> entries_;
     int selection_ = -1;
-    std::string field_; // the list's edit field
+    std::u16string field_; // the list's edit field
     std::deque<std::optional<std::string>> fileAnswers_;
     std::deque<Answer> answers_;
     std::vector<std::string> events_;
