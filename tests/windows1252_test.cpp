@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/card_record.h"
+#include "catalogue/utf8.h"
 
 namespace {
 
