@@ -62,8 +62,10 @@ std::string listedIds(const std::vector<std::string>& args) {
     runCli(args, list);
     std::string ids = "[";
     for (std::size_t at = list.out.find('\n') + 1; at < list.out.size();
-         at = list.out.find('\n', at) + 1)
-        ids += (ids.size() > 1 ? "," : "") + json(list.out.substr(at, list.out.find(',', at) - at));
+         at = list.out.find('\n', at) + 1) {
+        if (ids.size() > 1) ids += ',';
+        ids += json(list.out.substr(at, list.out.find(',', at) - at));
+    }
     return ids + "]";
 }
 
