@@ -35,8 +35,8 @@ TEST(ToolsOperations, EachTaskIsTheConsoleCommand) {
     const Case cases[] = {
         {withTask(ToolsTask::Import,
                   [](ToolsFields& f) { f.importFile = "a.csv", f.importDeck = 0; }),
-         exists, "import-csv a.csv -o me.tvn --sum --onto me.tvn --check",
-         "import-csv a.csv -o me.tvn --sum --onto me.tvn", "x"},
+         exists, "import-csv a.csv -o me.tvn --sum --onto me.tvn --add --check",
+         "import-csv a.csv -o me.tvn --sum --onto me.tvn --add", "x"},
         {withTask(ToolsTask::Import,
                   [](ToolsFields& f) {
                       f.importFile = "l.TXT", f.importDeck = 3, f.replaceDeck = true;
@@ -157,7 +157,7 @@ TEST(ToolsForm, ImportIsEnabledOnlyByAPreviewWithoutFaults) {
     EXPECT_TRUE(done.ok()) << done.text;
     EXPECT_TRUE(
         done.text.ends_with("If Cardhold has this file open, Load it again to see the change.\n"));
-    EXPECT_EQ(form.deckFile().text, "5 decks, 5 copies, 2 of 1,674 cards");
+    EXPECT_EQ(form.deckFile().text, "5 decks, 12 copies, 2 of 1,674 cards") << "7 and 3 added";
     EXPECT_FALSE(form.canRun());
 }
 
