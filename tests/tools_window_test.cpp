@@ -143,7 +143,9 @@ TEST(ToolsForm, ImportIsEnabledOnlyByAPreviewWithoutFaults) {
 
     fields.importFile = folder.file("good.txt");
     form.setFields(fields);
-    EXPECT_TRUE(form.preview().ok());
+    const ToolsOutcome clean = form.preview();
+    EXPECT_TRUE(clean.ok());
+    EXPECT_EQ(clean.text, "deck 3: 1 card changed, +3 copies\n") << "no console option's name";
     EXPECT_TRUE(form.canRun());
     fields.importDeck = 2; // any change takes the preview back
     form.setFields(fields);
@@ -159,6 +161,14 @@ TEST(ToolsForm, ImportIsEnabledOnlyByAPreviewWithoutFaults) {
         done.text.ends_with("If Cardhold has this file open, Load it again to see the change.\n"));
     EXPECT_EQ(form.deckFile().text, "5 decks, 12 copies, 2 of 1,674 cards") << "7 and 3 added";
     EXPECT_FALSE(form.canRun());
+
+    testfiles::writeBytes(folder.file("one.csv"), "id,count\r\n" + id + ",1\r\n");
+    fields.importFile = folder.file("one.csv");
+    fields.importDeck = 0;
+    form.setFields(fields);
+    EXPECT_EQ(form.preview().text,
+              "no counts change\n" + fields.importFile +
+                  ":1: This file has one count column: choose the deck it fills.\n");
 }
 
 TEST(ToolsForm, TheDeckFileLineSaysWhyItCannotBeRead) {
