@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/card_record.h"
+#include "reports/thousands.h"
 #include "tests/cli_test_support.h"
 #include "tools_window/tools_form.h"
 
