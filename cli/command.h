@@ -60,6 +60,7 @@ struct CommandFiles {
     // replaced only when it is its base.
     std::string_view base = {};    // "--onto"
     std::string_view replace = {}; // "--replace"
+    std::string_view add = {};     // "--add": starts from the existing output as replace does
     std::string_view check = {};   // "--check": read everything, write nothing
     std::span<const OutputRule> outputs = {};
 };

@@ -50,7 +50,7 @@ bool holdsDeckFile(const std::string& path) {
 }
 
 // An existing deck file is replaced only when the base names it: --onto the same
-// file, or --replace.
+// file, --replace or --add.
 bool mayReplaceDeckFile(const CliCommand& command, CommandRun& run, const std::string& path,
                         const FileIdentity& identity, const std::string& input) {
     const CommandFiles& files = command.files;
@@ -67,7 +67,7 @@ bool mayReplaceDeckFile(const CliCommand& command, CommandRun& run, const std::s
         failure(run.io, shown + " exists: add " + base + " " + shown +
                             " to change it, or write to a new file.");
         return false;
-    } else if (!args.has(files.replace)) {
+    } else if (!args.has(files.replace) && !(!files.add.empty() && args.has(files.add))) {
         failure(run.io, shown + " exists: add " + base + " " + shown +
                             " to change only the counts in " + shownPath(input) + ", or " +
                             std::string(files.replace) + " to replace the decks it names.");

@@ -7,6 +7,7 @@
 #include "shell/caption.h"
 #include "files/deck_file_reader.h"
 #include "files/file_identity.h"
+#include "reports/thousands.h"
 #include "store/deck_set.h"
 
 namespace {
@@ -51,16 +52,6 @@ std::string counted(long long number, const char* one, const char* many) {
 }
 
 } // namespace
-
-std::string withThousands(long long number) {
-    const std::string digits = std::to_string(number < 0 ? -number : number);
-    std::string shown = number < 0 ? "-" : "";
-    for (std::size_t at = 0; at < digits.size(); ++at) {
-        if (at > 0 && (digits.size() - at) % 3 == 0) shown += ',';
-        shown += digits[at];
-    }
-    return shown;
-}
 
 bool mayReplaceDeckFile(Dialog& dialog, const std::string& path) {
     const FileIdentity file = fileIdentity(path);

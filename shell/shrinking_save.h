@@ -11,6 +11,3 @@ bool mayReplaceDeckFile(Dialog& dialog, const std::string& path);
 // After a Load or Save of the file at `path`.
 void rememberDeckFile(const std::string& path);
 void forgetDeckFiles();
-
-// "2,008": the count with a comma between each group of three digits.
-std::string withThousands(long long number);

@@ -122,6 +122,9 @@ TEST(CliOutputs, AnImportReplacesOnlyTheDecksItNamesInTheFileItsBaseNames) {
     held.decks[2].counts[other] = 7;
     const std::string g = clitest::writeDecks(folder, "g.tvn", held);
     const std::string rand = clitest::writeDecks(folder, "rand.tvn", DeckSet{});
+    DeckSet full{};
+    full.decks[0].counts[card] = 254;
+    clitest::writeDecks(folder, "full.tvn", full);
     writeBytes(folder.file("one.txt"), "3 GW030\n");
     std::filesystem::create_directory(folder.path() / "dir");
 #ifndef _WIN32
@@ -199,6 +202,29 @@ TEST(CliOutputs, AnImportReplacesOnlyTheDecksItNamesInTheFileItsBaseNames) {
          "",
          "fresh.tvn",
          ""},
+        {{"-o", "g.tvn", "--add"},
+         0,
+         "deck 1: 1 card changed, +3 copies\nwrote g.tvn\n",
+         "",
+         "g.tvn",
+         encodeDeckFile([&] {
+             DeckSet added = held;
+             added.decks[0].counts[card] = 4;
+             return added;
+         }())},
+        {{"-o", "fresh.tvn", "--onto", "full.tvn", "--add", "--check"},
+         2,
+         "no counts change\n",
+         "one.txt:1: card GW030: count 257 with the 254 in full.tvn; counts are 0 to 255\n",
+         "fresh.tvn",
+         ""},
+        {{"-o", "g.tvn", "--add", "--replace"},
+         2,
+         "",
+         "cardhold-cli import-list: --add and --replace do not go together\nRun 'cardhold-cli "
+         "import-list --help' for its usage.\n",
+         "g.tvn",
+         ofG},
     };
     const std::filesystem::path start = std::filesystem::current_path();
     std::filesystem::current_path(folder.path());

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/card_record.h"
+#include "reports/thousands.h"
 #include "tests/cli_test_support.h"
 #include "tools_window/tools_form.h"
 
@@ -41,8 +42,8 @@ TEST(ToolsOperations, EachTaskIsTheConsoleCommand) {
     const Case cases[] = {
         {withTask(ToolsTask::Import,
                   [](ToolsFields& f) { f.importFile = "a.csv", f.importDeck = 0; }),
-         exists, "import-csv a.csv -o me.tvn --sum --onto me.tvn --check",
-         "import-csv a.csv -o me.tvn --sum --onto me.tvn", "x"},
+         exists, "import-csv a.csv -o me.tvn --sum --onto me.tvn --add --check",
+         "import-csv a.csv -o me.tvn --sum --onto me.tvn --add", "x"},
         {withTask(ToolsTask::Import,
                   [](ToolsFields& f) {
                       f.importFile = "l.TXT", f.importDeck = 3, f.replaceDeck = true;
@@ -149,7 +150,9 @@ TEST(ToolsForm, ImportIsEnabledOnlyByAPreviewWithoutFaults) {
 
     fields.importFile = folder.file("good.txt");
     form.setFields(fields);
-    EXPECT_TRUE(form.preview().ok());
+    const ToolsOutcome clean = form.preview();
+    EXPECT_TRUE(clean.ok());
+    EXPECT_EQ(clean.text, "deck 3: 1 card changed, +3 copies\n") << "no console option's name";
     EXPECT_TRUE(form.canRun());
     fields.importDeck = 2; // any change takes the preview back
     form.setFields(fields);
@@ -163,8 +166,16 @@ TEST(ToolsForm, ImportIsEnabledOnlyByAPreviewWithoutFaults) {
     EXPECT_TRUE(done.ok()) << done.text;
     EXPECT_TRUE(
         done.text.ends_with("If Cardhold has this file open, Load it again to see the change.\n"));
-    EXPECT_EQ(form.deckFile().text, "5 decks, 5 copies, 2 of 1,674 cards");
+    EXPECT_EQ(form.deckFile().text, "5 decks, 12 copies, 2 of 1,674 cards") << "7 and 3 added";
     EXPECT_FALSE(form.canRun());
+
+    testfiles::writeBytes(folder.file("one.csv"), "id,count\r\n" + id + ",1\r\n");
+    fields.importFile = folder.file("one.csv");
+    fields.importDeck = 0;
+    form.setFields(fields);
+    EXPECT_EQ(form.preview().text,
+              "no counts change\n" + fields.importFile +
+                  ":1: This file has one count column: choose the deck it fills.\n");
 }
 
 TEST(ToolsForm, TheDeckFileLineSaysWhyItCannotBeRead) {

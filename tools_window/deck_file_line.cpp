@@ -4,17 +4,8 @@
 
 #include "cli/command.h"
 #include "files/file_identity.h"
+#include "reports/thousands.h"
 #include "store/deck_set.h"
-
-std::string withThousands(long long number) {
-    const std::string digits = std::to_string(number < 0 ? -number : number);
-    std::string grouped = number < 0 ? "-" : "";
-    for (std::size_t at = 0; at < digits.size(); ++at) {
-        if (at > 0 && (digits.size() - at) % 3 == 0) grouped += ',';
-        grouped += digits[at];
-    }
-    return grouped;
-}
 
 DeckFileLine describeDeckFile(const std::string& path) {
     if (path.empty()) return {{}, "No deck file chosen."};

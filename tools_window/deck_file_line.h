@@ -11,6 +11,3 @@ struct DeckFileLine {
 };
 
 DeckFileLine describeDeckFile(const std::string& path);
-
-// 10046 as "10,046".
-std::string withThousands(long long number);

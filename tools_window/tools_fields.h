@@ -15,9 +15,9 @@ struct ToolsFields {
     std::string deckFile;
     ToolsTask task = ToolsTask::Import;
 
-    std::string importFile; // a CSV (by its .csv name) or a card list
-    int importDeck = 1;     // 1..5, or 0: as the CSV's deckN columns say
-    bool replaceDeck = false;
+    std::string importFile;   // a CSV (by its .csv name) or a card list
+    int importDeck = 1;       // 1..5, or 0: as the CSV's deckN columns say
+    bool replaceDeck = false; // else each count is added to what the deck holds
 
     bool exportCsv = true; // else a card list
     int exportDeck = 0;    // 0: the five decks (a CSV always holds all five)

@@ -8,6 +8,29 @@ constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 const char* const ReloadNote = "If Cardhold has this file open, Load it again to see the change.\n";
 
+// The console's words about its own options, in the window's: the controls make option
+// errors impossible, and the window says itself that a preview wrote nothing. The only
+// texts naming an option that the window's commands can give.
+struct Rewording {
+    std::string_view console, window;
+};
+constexpr Rewording WindowWords[] = {
+    {"--check: nothing written\n", ""},
+    {"a count column needs --deck N", "This file has one count column: choose the deck it fills."},
+    {"no count column for --deck (count, quantity or qty)",
+     "This file has no count column (count, quantity or qty) to fill the deck chosen."},
+    {"can spare at --keep ", "can spare at your keep of "},
+    {"can spare at --their-keep ", "can spare at their keep of "},
+};
+
+std::string inWindowWords(std::string text) {
+    for (const Rewording& words : WindowWords)
+        for (std::size_t at = text.find(words.console); at != std::string::npos;
+             at = text.find(words.console, at + words.window.size()))
+            text.replace(at, words.console.size(), words.window);
+    return text;
+}
+
 } // namespace
 
 ToolsOutcome runTool(const CliArgs& args) {
@@ -15,7 +38,7 @@ ToolsOutcome runTool(const CliArgs& args) {
     ToolsOutcome outcome;
     outcome.status = runCli(args, io);
     if (io.out.starts_with(ByteOrderMark)) io.out.erase(0, ByteOrderMark.size());
-    outcome.text = io.out + io.err;
+    outcome.text = inWindowWords(io.out + io.err);
     return outcome;
 }
 

@@ -17,7 +17,8 @@ struct ToolsOutcome {
     bool ok() const { return status == 0; }
 };
 
-// Runs the console command in process.
+// Runs the console command in process; its advice about its options is given in the
+// window's words.
 ToolsOutcome runTool(const CliArgs& args);
 
 class ToolsForm {

@@ -44,7 +44,7 @@ CliArgs importArgs(const ToolsFields& fields, DeckFileState deck) {
     CliArgs args{isCsvName(fields.importFile) ? "import-csv" : "import-list", fields.importFile,
                  "-o", fields.deckFile, "--sum"};
     if (deck.exists) args.insert(args.end(), {"--onto", fields.deckFile});
-    if (fields.replaceDeck) args.push_back("--replace");
+    args.push_back(fields.replaceDeck ? "--replace" : "--add");
     addDeck(args, fields.importDeck);
     return args;
 }

@@ -4,7 +4,7 @@
 // command writing nothing (--check for an import, standard output for the rest);
 // the run writes to the file the user chose. The arguments are chosen so that the
 // console's advice about options never applies: --onto whenever the deck file
-// exists, --sum so repeated rows add up.
+// exists, --sum so repeated rows add up, --add or --replace as the user chose.
 #include <string>
 #include <vector>
 
@@ -14,7 +14,7 @@ using CliArgs = std::vector<std::string>;
 
 // What is known of the deck file the window works on.
 struct DeckFileState {
-    bool exists = false;   // an import adds to it (--onto) rather than making it
+    bool exists = false;   // an import starts from it (--onto) rather than making it
     bool readable = false; // the other tasks read it
 };
 

@@ -19,7 +19,7 @@ int importCsv(CommandRun& run) {
 
 const CliCommand ImportCsvCommand{
     "import-csv",
-    "import-csv CSVFILE -o DECKFILE [--deck N] [--onto FILE] [--replace] [--sum] [--check]",
+    "import-csv CSVFILE -o DECKFILE [--deck N] [--onto FILE] [--replace | --add] [--sum] [--check]",
     "counts from CSV into a deck file",
     "Reads counts from CSV into a deck file. The header names the columns (any case,\n"
     "other columns ignored, so an exported file edited in a spreadsheet imports back):\n"
@@ -33,8 +33,8 @@ const CliCommand ImportCsvCommand{
     "Windows-1252; lines end in CR LF, LF or CR. An empty count is 0; a row of empty\n"
     "cells is skipped; a row that stops before the last column used is an error. On any\n"
     "error (listed as FILE:LINE: reason) nothing is written and the status is 2; else a\n"
-    "summary of what changed. A DECKFILE that exists is changed only with --onto or\n"
-    "--replace:\n\n"
+    "summary of what changed. A DECKFILE that exists is changed only with --onto,\n"
+    "--replace or --add:\n\n"
     "  -o DECKFILE    the deck file to write (safely: all or nothing; never CSVFILE);\n"
     "                 - for standard output\n"
     "  --deck N       read the count column into deck N (1..5)\n"
@@ -43,6 +43,8 @@ const CliCommand ImportCsvCommand{
     "  --replace      the decks the CSV has a column for take every count from it, 0 for\n"
     "                 the cards it does not name; the other decks are kept from DECKFILE\n"
     "                 (or --onto), else they are 0\n"
+    "  --add          add each count to what DECKFILE (or --onto) holds for that card in\n"
+    "                 that deck, as for a binder of new copies; a total past 255 is an error\n"
     "  --sum          add up rows for the same card instead of refusing them\n"
     "  --check        read and match everything, show what would change, write nothing\n",
     ImportOptions,

@@ -14,7 +14,7 @@ int importList(CommandRun& run) {
 
 const CliCommand ImportListCommand{
     "import-list",
-    "import-list LISTFILE -o DECKFILE --deck N [--onto FILE] [--replace] [--sum] [--check]",
+    "import-list LISTFILE -o DECKFILE --deck N [--onto FILE] [--replace | --add] [--sum] [--check]",
     "counts from a plain card list into one deck",
     "Reads a plain card list, one card a line, into deck N:\n"
     "  3 Amber Horn              3x Amber Horn             Amber Horn   (one copy)\n"
@@ -29,7 +29,10 @@ const CliCommand ImportListCommand{
     "  --onto FILE      start from this deck file's counts; only the listed cards change\n"
     "                   (FILE is DECKFILE itself when DECKFILE exists)\n"
     "  --replace        deck N holds exactly the list: 0 for every card it does not name;\n"
-    "                   the other decks are kept (needed, or --onto, when DECKFILE exists)\n"
+    "                   the other decks are kept (it, --onto or --add is needed when DECKFILE\n"
+    "                   exists)\n"
+    "  --add            add each count to what deck N of DECKFILE (or --onto) holds; a\n"
+    "                   total past 255 is an error\n"
     "  --sum            add up lines for the same card instead of refusing them\n"
     "  --check          read and match everything, show what would change, write nothing\n",
     ImportOptions,

@@ -5,14 +5,13 @@
 #include "cli/cards/card_fields.h"
 #include "cli/text/count_text.h"
 #include "cli/text/input_excerpt.h"
-#include "cli/text/count_text.h"
-#include "cli/text/input_excerpt.h"
 #include "cli/text/text_decoding.h"
 #include "files/safe_file.h"
 #include "store/deck_file.h"
 
-const OptionRule ImportOptions[6] = {{"-o", true},     {"--onto", true},   {"--replace", false},
-                                     {"--sum", false}, {"--check", false}, {"--deck", true}};
+const OptionRule ImportOptions[7] = {{"-o", true},     {"--onto", true}, {"--replace", false},
+                                     {"--add", false}, {"--sum", false}, {"--check", false},
+                                     {"--deck", true}};
 
 namespace {
 
@@ -135,8 +134,11 @@ int finishImport(const DeckImport& import, const InputFaults& faults, CommandRun
     return ExitSuccess;
 }
 
-const CommandFiles ImportFiles{
-    .base = "--onto", .replace = "--replace", .check = "--check", .outputs = ImportOutputs};
+const CommandFiles ImportFiles{.base = "--onto",
+                               .replace = "--replace",
+                               .add = "--add",
+                               .check = "--check",
+                               .outputs = ImportOutputs};
 
 int runImport(const ImportFormat& format, CommandRun& run) {
     const Arguments& args = run.args;
@@ -151,6 +153,10 @@ int runImport(const ImportFormat& format, CommandRun& run) {
     import.input = args.positional[0];
     import.sum = args.has("--sum");
     import.replace = args.has("--replace");
+    import.add = args.has("--add");
+    if (import.add && import.replace)
+        return usageError(io, format.command, "--add and --replace do not go together");
+    import.basePath = run.base;
     import.decks = std::make_unique<DeckSet>();
     import.base = std::make_unique<DeckSet>();
     import.firstLine.assign(CardCount, 0);
@@ -178,25 +184,30 @@ void importRow(DeckImport& import, int line, int card, const RowCount (&counts)[
                              " (--sum adds such rows together)");
         return;
     }
-    const bool adding = first > 0;
-    if (!adding) first = line;
+    const bool linesBefore = first > 0;
+    if (!linesBefore) first = line;
     for (int deck = 0; deck < DeckCount; ++deck) {
         const long count = counts[deck].value;
         if (count < 0) continue;
         int32_t& held = import.decks->decks[deck].counts[card];
-        const long total = adding ? held + count : count;
+        const long total = linesBefore || import.add ? held + count : count;
         if (total <= MaxCount) {
             held = static_cast<int32_t>(total);
             continue;
         }
+        // What the total adds up: the rows before, and under --add the base's count.
+        const int32_t based = import.add ? import.base->decks[deck].counts[card] : 0;
+        std::string with = linesBefore ? " with the lines before" : "";
+        if (based > 0)
+            with += (linesBefore ? " and the " : " with the ") + std::to_string(based) + " in " +
+                    shownPath(import.basePath);
         // A count beyond the cap is named as written, not as the number it was cut to.
         const bool asWritten = count >= CountCap;
         faults.add(
             line,
             "card " + cardId(card) +
                 (import.deckColumns ? ", deck " + std::to_string(deck + 1) : "") + ": count " +
-                (asWritten ? inputExcerpt(counts[deck].written)
-                           : std::to_string(total) + (adding ? " with the lines before" : "")) +
+                (asWritten ? inputExcerpt(counts[deck].written) : std::to_string(total) + with) +
                 "; counts are " + countRange());
     }
 }

@@ -1,10 +1,10 @@
 #pragma once
 // One import of counts into a deck file, whatever the input's format: the decks it
 // starts from (the base the dispatcher found: --onto, or the existing output under
-// --replace), two rows for one card (an error naming both lines, or with --sum one
-// count), the range of counts, the dry run (--check), the summary of what changes
-// against the file replaced, and the deck file's bytes. The rows' counts land as they
-// are read, so an import keeps nothing per row.
+// --replace or --add), two rows for one card (an error naming both lines, or with --sum
+// one count), each count taken or with --add added to the base's, the range of counts, the dry run
+// (--check), the summary of what changes against the file replaced, and the deck file's bytes. The
+// rows' counts land as they are read, so an import keeps nothing per row.
 #include <memory>
 #include <span>
 #include <string>
@@ -15,14 +15,15 @@
 #include "store/deck_set.h"
 
 // The options every import command takes (--deck each reads its own way).
-extern const OptionRule ImportOptions[6];
+extern const OptionRule ImportOptions[7];
 // What every import declares: the base and the deck file it writes.
 extern const CommandFiles ImportFiles;
 
 struct DeckImport {
     std::string input; // the input's path, for messages
     int deck = -1;     // --deck: 0..4, or -1
-    bool sum = false, replace = false;
+    bool sum = false, replace = false, add = false;
+    std::string basePath;           // the base's path, for messages; "" for none
     std::unique_ptr<DeckSet> decks; // the base's counts, else 0; the rows land here
     std::unique_ptr<DeckSet> base;  // what the summary compares against
     std::vector<int> firstLine;     // per card: the row that named it, or 0

@@ -94,29 +94,6 @@ class RunningProgram : public testing::Test {
         sendInput({keyEvent(VK_SHIFT, false), keyEvent(VK_END, false), keyEvent(VK_END, true),
                    keyEvent(VK_SHIFT, true)});
     }
-    // A left click at the middle of `control`. The pointer moves there first, and the
-    // press follows once the system has it there.
-    void click(HWND control) {
-        RECT r;
-        GetWindowRect(control, &r);
-        const POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-        mouse(MOUSEEVENTF_MOVE, at);
-        ASSERT_TRUE(waitUntil([&] {
-            POINT cursor;
-            return GetCursorPos(&cursor) && cursor.x == at.x && cursor.y == at.y;
-        }));
-        mouse(MOUSEEVENTF_LEFTDOWN, at);
-        mouse(MOUSEEVENTF_LEFTUP, at);
-    }
-    // In the screen's absolute 0..65535.
-    static void mouse(DWORD action, POINT at) {
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-        input.mi.dwFlags = action | MOUSEEVENTF_ABSOLUTE;
-        SendInput(1, &input, sizeof input);
-    }
     void type(const std::wstring& text) {
         for (wchar_t c : text)
             sendInput({keyEvent(0, false, c), keyEvent(0, true, c)});
@@ -198,9 +175,9 @@ TEST_F(RunningProgram, EnterChangesNoCountUnlessItPressesAFocusedButton) {
     // then typing again. Input is handled in order, so once the field shows the new
     // text the Enter has been handled too; the total is read with it, as the typing
     // rewrites the panel (blank, then the lines).
-    click(GetDlgItem(dialog_, IDC_PLUS));
+    clickWithMouse(GetDlgItem(dialog_, IDC_PLUS));
     ASSERT_TRUE(labelBecomes(IDC_PANEL_TOTAL, "Store Deck 1 total 2 Cards")) << "+ clicked";
-    click(edit_);
+    clickWithMouse(edit_);
     ASSERT_TRUE(waitUntil([&] { return focused() == edit_; }));
     press(VK_RETURN);
     highlightField();

@@ -15,35 +15,13 @@
 #include "tests/win32/caption_fit.h"
 #include "tests/win32/modal_watcher.h"
 #include "tests/win32/wait_until.h"
+#include "tests/win32/win32_test_support.h"
 #include "tools_window/win32/page_opener.h"
 #include "tools_window/win32/tools_chooser.h"
 #include "tools_window/win32/tools_dialog.h"
 #include "tools_window/win32/tools_ids.h"
 
 namespace {
-
-void mouse(DWORD action, POINT at) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = action | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-}
-
-// A left click at the middle of the control, once the pointer is there.
-void click(HWND dialog, int id) {
-    RECT r;
-    GetWindowRect(GetDlgItem(dialog, id), &r);
-    const POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    mouse(MOUSEEVENTF_MOVE, at);
-    ASSERT_TRUE(waitUntil([&] {
-        POINT cursor;
-        return GetCursorPos(&cursor) && cursor.x == at.x && cursor.y == at.y;
-    }));
-    mouse(MOUSEEVENTF_LEFTDOWN, at);
-    mouse(MOUSEEVENTF_LEFTUP, at);
-}
 
 std::string text(HWND dialog, int id) {
     wchar_t buffer[8192] = L"";
@@ -80,17 +58,17 @@ TEST(ToolsWindow, ImportsACardListFromPreviewToTheDeckFile) {
     runDialog(deckFile, [&](HWND dialog) {
         EXPECT_EQ(text(dialog, IDC_TOOLS_DECK_LINE), "5 decks, 6 copies, 2 of 1,674 cards");
         SetDlgItemTextW(dialog, IDC_IMPORT_FILE, widen(list).c_str());
-        click(dialog, IDC_TOOLS_PREVIEW_RUN);
+        clickWithMouse(GetDlgItem(dialog, IDC_TOOLS_PREVIEW_RUN));
         ASSERT_TRUE(waitUntil([&] {
             return text(dialog, IDC_TOOLS_PREVIEW).find(":2: ") != std::string::npos;
         })) << text(dialog, IDC_TOOLS_PREVIEW);
         EXPECT_FALSE(enabled(dialog, IDC_IMPORT_RUN)) << "a preview with faults";
 
         testfiles::writeBytes(list, "3 " + std::string(CardCatalogue[7].cardId, 5) + "\r\n");
-        click(dialog, IDC_TOOLS_PREVIEW_RUN);
+        clickWithMouse(GetDlgItem(dialog, IDC_TOOLS_PREVIEW_RUN));
         ASSERT_TRUE(waitUntil([&] { return enabled(dialog, IDC_IMPORT_RUN); }))
             << text(dialog, IDC_TOOLS_PREVIEW);
-        click(dialog, IDC_IMPORT_RUN);
+        clickWithMouse(GetDlgItem(dialog, IDC_IMPORT_RUN));
         ASSERT_TRUE(waitUntil([&] {
             return text(dialog, IDC_TOOLS_PREVIEW).find("Load it again") != std::string::npos;
         })) << text(dialog, IDC_TOOLS_PREVIEW);
@@ -118,10 +96,10 @@ TEST(ToolsWindow, WritesThePageBesideTheDeckFileAndOpensIt) {
         return request.save ? (path = chosenPage = request.start, true) : false;
     });
     runDialog(deckFile, [&](HWND dialog) {
-        click(dialog, IDC_TOOLS_TASK_PAGE);
+        clickWithMouse(GetDlgItem(dialog, IDC_TOOLS_TASK_PAGE));
         ASSERT_TRUE(waitUntil([&] { return IsWindowVisible(GetDlgItem(dialog, IDC_PAGE_WRITE)); }));
         SetDlgItemTextW(dialog, IDC_PAGE_TITLE, L"Cards of Ada");
-        click(dialog, IDC_PAGE_WRITE);
+        clickWithMouse(GetDlgItem(dialog, IDC_PAGE_WRITE));
         ASSERT_TRUE(waitUntil([&] { return !opened.empty(); }));
     });
     setPageOpener(nullptr);

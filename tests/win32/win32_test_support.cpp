@@ -1,5 +1,7 @@
 #include "tests/win32/win32_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <sstream>
 
 #include "catalogue/windows1252.h"
@@ -18,6 +20,16 @@ std::string toWindows1252(const std::wstring& wide) {
     if (!utf16ToWindows1252(std::u16string(wide.begin(), wide.end()), text))
         return "<not Windows-1252>";
     return text;
+}
+
+// A mouse event at a point of the screen, in the screen's absolute 0..65535.
+void mouse(DWORD action, POINT at) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = action | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
 }
 
 } // namespace
@@ -45,6 +57,19 @@ RealMainDialog::~RealMainDialog() {
 
 void RealUser::click(int id) {
     SendMessageW(GetDlgItem(dialog_, id), BM_CLICK, 0, 0);
+}
+
+void clickWithMouse(HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    const POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    mouse(MOUSEEVENTF_MOVE, at);
+    ASSERT_TRUE(waitUntil([&] {
+        POINT cursor;
+        return GetCursorPos(&cursor) && cursor.x == at.x && cursor.y == at.y;
+    }));
+    mouse(MOUSEEVENTF_LEFTDOWN, at);
+    mouse(MOUSEEVENTF_LEFTUP, at);
 }
 
 void RealUser::select(int position) {

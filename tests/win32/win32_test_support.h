@@ -1,7 +1,7 @@
 #pragma once
 // Helpers for the tests that run the real dialogs under Windows (or Wine): bounded
 // waiting, the real main dialog as a fixture, user actions on the real and the
-// in-memory dialog alike, and snapshots of what each of them shows.
+// in-memory dialog alike, a click with the real mouse, and snapshots of what each of them shows.
 #include <windows.h>
 
 #include "tests/win32/wait_until.h"
@@ -53,6 +53,10 @@ class RealUser final : public UserActions {
   private:
     HWND dialog_;
 };
+
+// A left click at the middle of `control` with the real mouse, as a user makes it:
+// the pointer moves there first, and the press follows once the system has it there.
+void clickWithMouse(HWND control);
 
 class MemoryUser final : public UserActions {
   public:
