@@ -7,8 +7,6 @@ namespace {
 
 HFONT fixedFont = nullptr;
 
-const int DeckLists[] = {IDC_IMPORT_DECK, IDC_EXPORT_DECK, IDC_LISTS_DECK};
-
 void fillDeckList(HWND dialog, int id, const wchar_t* first) {
     HWND list = GetDlgItem(dialog, id);
     SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(first));
