@@ -68,8 +68,18 @@ void clickWithMouse(HWND control) {
         POINT cursor;
         return GetCursorPos(&cursor) && cursor.x == at.x && cursor.y == at.y;
     }));
+    // A second press on the same spot soon after the first is a double click, which a
+    // control may take for something else: each click here is a click of its own.
+    static POINT lastAt{-1, -1};
+    static ULONGLONG lastTime = 0;
+    if (lastAt.x == at.x && lastAt.y == at.y) {
+        const ULONGLONG apart = lastTime + GetDoubleClickTime() + 50;
+        waitUntil([&] { return GetTickCount64() >= apart; }, GetDoubleClickTime() + 100);
+    }
     mouse(MOUSEEVENTF_LEFTDOWN, at);
     mouse(MOUSEEVENTF_LEFTUP, at);
+    lastAt = at;
+    lastTime = GetTickCount64();
 }
 
 void RealUser::select(int position) {
