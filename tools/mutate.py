@@ -100,9 +100,9 @@ def try_slip(file, original, replacement, test_timeout):
             sys.exit(f"mutate: {file} was not put back as it was")
 
 
-def chosen(spec, count):
+def chosen(ranges, count):
     numbers = set()
-    for part in spec.split(","):
+    for part in ranges.split(","):
         first, _, last = part.partition("-")
         numbers.update(range(int(first), int(last or first) + 1))
     return {n for n in numbers if 1 <= n <= count}
