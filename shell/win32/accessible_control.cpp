@@ -1,5 +1,6 @@
 #include "shell/win32/accessible_control.h"
 
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include <new>
@@ -197,4 +198,32 @@ LRESULT answerClientObject(HWND control, WPARAM wParam, const ControlAccessibili
     const LRESULT answer = LresultFromObject(IID_IAccessible, wParam, object);
     object->Release();
     return answer;
+}
+
+namespace {
+
+constexpr UINT_PTR AccessibilitySubclass = 1;
+
+// WM_GETOBJECT's object id is a DWORD, whatever the width of LPARAM.
+bool asksForClient(LPARAM objectId) {
+    return static_cast<LONG>(static_cast<DWORD>(objectId)) == OBJID_CLIENT;
+}
+
+LRESULT CALLBACK accessibleControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR about) {
+    if (message == WM_GETOBJECT && asksForClient(lParam)) {
+        const LRESULT answer = answerClientObject(
+            control, wParam, *reinterpret_cast<const ControlAccessibility*>(about));
+        if (answer) return answer;
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(control, accessibleControlProc, AccessibilitySubclass);
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
+} // namespace
+
+void describeToScreenReaders(HWND control, const ControlAccessibility& about) {
+    SetWindowSubclass(control, accessibleControlProc, AccessibilitySubclass,
+                      reinterpret_cast<DWORD_PTR>(&about));
 }

@@ -16,3 +16,6 @@ struct ControlAccessibility {
 // The answer to WM_GETOBJECT for the control's client area (OBJID_CLIENT): the standard
 // object, wrapped. 0 when it cannot be made, and the system then answers with its own.
 LRESULT answerClientObject(HWND control, WPARAM wParam, const ControlAccessibility& accessibility);
+
+// Subclasses the control to answer WM_GETOBJECT with `about`, which must outlive it.
+void describeToScreenReaders(HWND control, const ControlAccessibility& about);

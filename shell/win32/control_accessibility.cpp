@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr UINT_PTR AccessibilitySubclass = 1;
-
 ControlAccessibility describe(const ControlLayout& control) {
     const char* name = accessibleName(control);
     switch (control.kind) {
@@ -47,28 +45,6 @@ const Descriptions& descriptions() {
     return all;
 }
 
-// WM_GETOBJECT's object id is a DWORD, whatever the width of LPARAM.
-bool asksForClient(LPARAM objectId) {
-    return static_cast<LONG>(static_cast<DWORD>(objectId)) == OBJID_CLIENT;
-}
-
-LRESULT CALLBACK accessibleControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR about) {
-    if (message == WM_GETOBJECT && asksForClient(lParam)) {
-        const LRESULT answer = answerClientObject(
-            control, wParam, *reinterpret_cast<const ControlAccessibility*>(about));
-        if (answer) return answer;
-    } else if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(control, accessibleControlProc, AccessibilitySubclass);
-    }
-    return DefSubclassProc(control, message, wParam, lParam);
-}
-
-void describe(HWND control, const ControlAccessibility& about) {
-    SetWindowSubclass(control, accessibleControlProc, AccessibilitySubclass,
-                      reinterpret_cast<DWORD_PTR>(&about));
-}
-
 } // namespace
 
 void describeControlsToScreenReaders(HWND dialog) {
@@ -76,13 +52,13 @@ void describeControlsToScreenReaders(HWND dialog) {
     // The dialog's children come in the table's (creation) order.
     HWND control = GetWindow(dialog, GW_CHILD);
     for (size_t i = 0; i < MainDialogControlCount && control; ++i) {
-        describe(control, about[i]);
+        describeToScreenReaders(control, about[i]);
         control = GetWindow(control, GW_HWNDNEXT);
     }
     COMBOBOXINFO list{};
     list.cbSize = sizeof list;
     if (GetComboBoxInfo(GetDlgItem(dialog, IDC_CARD_LIST), &list)) {
-        describe(list.hwndItem, about[CardListField]);
-        describe(list.hwndList, about[CardListEntries]);
+        describeToScreenReaders(list.hwndItem, about[CardListField]);
+        describeToScreenReaders(list.hwndList, about[CardListEntries]);
     }
 }

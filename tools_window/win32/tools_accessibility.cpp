@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr UINT_PTR AccessibilitySubclass = 1;
-
 // Built once per dialog, before any subclass points into them.
 std::vector<std::string> names;
 std::vector<ControlAccessibility> descriptions;
@@ -69,18 +67,6 @@ std::string nameFor(HWND control) {
     return nameOf(textOf(field ? GetWindow(control, GW_HWNDPREV) : control));
 }
 
-LRESULT CALLBACK accessibleProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                DWORD_PTR about) {
-    if (message == WM_GETOBJECT && static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT) {
-        const LRESULT answer = answerClientObject(
-            control, wParam, *reinterpret_cast<const ControlAccessibility*>(about));
-        if (answer) return answer;
-    } else if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(control, accessibleProc, AccessibilitySubclass);
-    }
-    return DefSubclassProc(control, message, wParam, lParam);
-}
-
 } // namespace
 
 void describeToolsControls(HWND dialog) {
@@ -97,6 +83,5 @@ void describeToolsControls(HWND dialog) {
         descriptions.push_back(describe(control, names.back()));
     }
     for (std::size_t i = 0; i < controls.size(); ++i)
-        SetWindowSubclass(controls[i], accessibleProc, AccessibilitySubclass,
-                          reinterpret_cast<DWORD_PTR>(&descriptions[i]));
+        describeToScreenReaders(controls[i], descriptions[i]);
 }
