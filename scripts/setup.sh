@@ -30,6 +30,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$CARDHOLD_WINE" wineboot --init >/dev/null 2>&1 || true
   "$CARDHOLD_WINESERVER" -w || true
 fi
+# A Windows program that crashes under test prints Wine's backtrace and ends, instead
+# of waiting on the crash dialog, where nobody will click, until its test times out.
+if ! grep -q '^"ShowCrashDialog"=dword:00000000' "$WINEPREFIX/user.reg" 2>/dev/null; then
+  "$CARDHOLD_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+    >/dev/null 2>&1 || true
+  "$CARDHOLD_WINESERVER" -w || true
+fi
 
 # A locale whose Windows code page is not 1252 (Wine takes it from LC_ALL): the
 # code-page test runs the program under ru_RU.UTF-8, code page 1251.
