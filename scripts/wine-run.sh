@@ -10,7 +10,9 @@
 . "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 errors=$(mktemp "${TMPDIR:-/tmp}/wine-run.XXXXXX") || exit 125
 trap 'rm -f "$errors"' EXIT
-"$CARDHOLD_WINE" "$@" 2>"$errors"
+# The program dies with this script, as it would if it were the process started: a
+# test that kills the runner (a timeout, the save-kill test) kills the program.
+setpriv --pdeathsig KILL -- "$CARDHOLD_WINE" "$@" 2>"$errors"
 status=$?
 cat "$errors" >&2
 exit $status

@@ -41,14 +41,10 @@ def parse_arguments():
 
 
 def run(program, *arguments):
-    # Messages to a file, not a pipe: a wineserver started by the program keeps a pipe
-    # open after the program has ended.
-    with tempfile.TemporaryFile() as messages:
-        status = subprocess.run([*program, *arguments], stdout=subprocess.DEVNULL,
-                                stderr=messages).returncode
-        if status != 0:
-            messages.seek(0)
-            sys.exit(f"{' '.join(arguments)} failed ({status}): {messages.read().decode()}")
+    done = subprocess.run([*program, *arguments], stdout=subprocess.DEVNULL,
+                          stderr=subprocess.PIPE)
+    if done.returncode != 0:
+        sys.exit(f"{' '.join(arguments)} failed ({done.returncode}): {done.stderr.decode()}")
 
 
 def read(name):
@@ -172,6 +168,29 @@ def median_run_time(program, job):
     return sorted(times)[2]
 
 
+def descendants(pid):
+    """The processes below pid (a runner's program), where /proc lists children."""
+    try:
+        with open(f"/proc/{pid}/task/{pid}/children") as children:
+            found = [int(child) for child in children.read().split()]
+    except OSError:
+        return []
+    return found + [below for child in found for below in descendants(child)]
+
+
+def wait_until_ended(pids):
+    """A runner's program dies after the runner: inspect the files only once it has."""
+    for pid in pids:
+        while True:
+            try:
+                with open(f"/proc/{pid}/stat") as stat:
+                    if stat.read().rsplit(")", 1)[1].split()[0] in ("Z", "X"):
+                        break
+            except OSError:
+                break
+            time.sleep(0.001)
+
+
 def kill_phase(program, jobs, count, figures, rng):
     # Where the save lies, as a moment after the start; moved by what each kill found.
     moment = {job.command: 0.9 * median_run_time(program, job) for job in jobs}
@@ -184,8 +203,10 @@ def kill_phase(program, jobs, count, figures, rng):
         process = subprocess.Popen([*program, *job.arguments(new)], stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)
         time.sleep(moment[job.command] * rng.uniform(0.85, 1.15))
+        below = descendants(process.pid)
         process.send_signal(signal.SIGKILL)
         killed = process.wait() == -signal.SIGKILL
+        wait_until_ended(below)
         left = temporary_files()
         for name in left:
             os.remove(name)
