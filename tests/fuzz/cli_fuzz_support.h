@@ -6,8 +6,10 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/utf8.h"
+#include "cli/cli.h"
 #include "store/deck_file.h"
 #include "tests/support/temp_folder.h"
 
@@ -35,6 +37,26 @@ inline std::string fixtureDecks() {
 inline const testfiles::TempFolder& fuzzFolder() {
     static const testfiles::TempFolder folder("cardhold-fuzz-");
     return folder;
+}
+
+// One import from a fuzz input: its first byte chooses the options, the rest is the
+// file imported, with --check so that nothing is written. `args` holds the command,
+// the file and the deck; this adds --sum, --replace and --onto as the byte says. The
+// import ends with status 0 or 2, its messages safe to show.
+inline void checkImport(std::vector<std::string> args, unsigned options) {
+    static const std::string onto = [] {
+        const std::string name = fuzzFolder().file("onto.tvn");
+        testfiles::writeBytes(name, fixtureDecks());
+        return name;
+    }();
+    if (options & 0x08) args.push_back("--sum");
+    if (options & 0x10) args.push_back("--replace");
+    if (options & 0x20) args.insert(args.end(), {"--onto", onto});
+    CliOutput io;
+    const int status = runCli(args, io);
+    if (status != ExitSuccess && status != ExitFailure) std::abort();
+    requireSafeMessage(io.out);
+    requireSafeMessage(io.err);
 }
 
 } // namespace clifuzz
