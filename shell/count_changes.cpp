@@ -1,21 +1,14 @@
 #include "shell/count_changes.h"
 
-#include <string_view>
-
 #include "browser/card_panel.h"
 #include "browser/filters.h"
-#include "catalogue/windows1252.h"
+#include "catalogue/card_record.h"
+#include "catalogue/field_view.h"
 #include "ui/dialog.h"
 #include "store/deck_set.h"
 #include "store/undo_history.h"
 
 namespace {
-
-std::string cardName(int card) {
-    std::string_view name = CardCatalogue[card].name;
-    name = name.substr(0, name.find_last_not_of(' ') + 1);
-    return windows1252ToUtf8(name);
-}
 
 std::string deckNumber(int deck) {
     return std::to_string(deck + 1);
@@ -73,7 +66,7 @@ std::string describeChange(const CountChange& change, bool undone) {
     case ChangeKind::Plus:
     case ChangeKind::Minus:
         return done + (change.kind == ChangeKind::Plus ? "+" : "-") + " on " +
-               cardName(change.card) + " in deck " + deckNumber(change.deck);
+               fieldText(CardCatalogue[change.card].name) + " in deck " + deckNumber(change.deck);
     case ChangeKind::Wipe:
         return done + "wipe of deck " + deckNumber(change.deck) + ", " +
                std::to_string(change.count) + (change.count == 1 ? " card" : " cards");

@@ -1,12 +1,6 @@
 #include "cli/cards/card_fields.h"
 
 #include "catalogue/card_record.h"
-#include "catalogue/windows1252.h"
-
-std::string trimmedUtf8(std::string_view windows1252) {
-    const std::size_t end = windows1252.find_last_not_of(' ');
-    return windows1252ToUtf8(windows1252.substr(0, end == std::string_view::npos ? 0 : end + 1));
-}
 
 CardIdIndex::CardIdIndex() {
     cards_.reserve(CardCount);
