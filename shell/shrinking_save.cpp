@@ -29,24 +29,6 @@ bool someCountFalls(const DeckSet& inFile) {
     return false;
 }
 
-struct Holding {
-    long long copies = 0;
-    long long cards = 0; // cards held in any deck
-};
-
-Holding holdingOf(const DeckSet& decks) {
-    Holding holding;
-    for (int card = 0; card < CardCount; ++card) {
-        bool held = false;
-        for (const StoreDeck& deck : decks.decks) {
-            holding.copies += deck.counts[card];
-            held = held || deck.counts[card] != 0;
-        }
-        holding.cards += held;
-    }
-    return holding;
-}
-
 std::string counted(long long number, const char* one, const char* many) {
     return withThousands(number) + " " + (number == 1 ? one : many);
 }

@@ -46,6 +46,19 @@ int ownedDistinct(const StoreDeck& deck) {
     return owned;
 }
 
+Holding holdingOf(const DeckSet& decks) {
+    Holding holding;
+    for (int card = 0; card < CardCount; ++card) {
+        bool held = false;
+        for (const StoreDeck& deck : decks.decks) {
+            holding.copies += deck.counts[card];
+            held = held || deck.counts[card] != 0;
+        }
+        holding.cards += held;
+    }
+    return holding;
+}
+
 int completionPercent(const StoreDeck& deck) {
     // Rounded down, as the statistics line shows it.
     return ownedDistinct(deck) * 100 / CardCount;

@@ -35,3 +35,11 @@ int64_t deckTotal(const StoreDeck& deck);
 int ownedDistinct(const StoreDeck& deck);
 int completionPercent(const StoreDeck& deck);
 bool heldInAny(int card, uint32_t deckMask);
+
+// What the five decks of a set hold together: every copy, and the cards held in at
+// least one of them.
+struct Holding {
+    int64_t copies = 0;
+    int cards = 0;
+};
+Holding holdingOf(const DeckSet& decks);

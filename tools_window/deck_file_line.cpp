@@ -17,17 +17,8 @@ DeckFileLine describeDeckFile(const std::string& path) {
             io.err.pop_back();
         return {{true, false}, io.err};
     }
-    long long copies = 0;
-    int held = 0;
-    for (int card = 0; card < CardCount; ++card) {
-        bool any = false;
-        for (const StoreDeck& deck : decks->decks) {
-            copies += deck.counts[card];
-            any = any || deck.counts[card] > 0;
-        }
-        held += any;
-    }
+    const Holding holding = holdingOf(*decks);
     return {{true, true},
-            std::to_string(DeckCount) + " decks, " + withThousands(copies) + " copies, " +
-                withThousands(held) + " of " + withThousands(CardCount) + " cards"};
+            std::to_string(DeckCount) + " decks, " + withThousands(holding.copies) + " copies, " +
+                withThousands(holding.cards) + " of " + withThousands(CardCount) + " cards"};
 }
