@@ -2,6 +2,9 @@
 
 #include <cctype>
 
+#include "cli/text/count_text.h"
+#include "store/deck_set.h"
+
 namespace {
 
 bool endsWithNoCase(const std::string& text, std::string_view end) {
@@ -12,12 +15,10 @@ bool endsWithNoCase(const std::string& text, std::string_view end) {
     return true;
 }
 
-// A count box: empty, or 0..255 (the boxes take digits only).
+// A count box: empty, or a count as the console reads it.
 bool countOrEmpty(const std::string& text) {
-    if (text.size() > 3) return false;
-    for (char digit : text)
-        if (!std::isdigit(static_cast<unsigned char>(digit))) return false;
-    return text.empty() || std::stoi(text) <= 255;
+    const long count = parseCount(text);
+    return text.empty() || (count >= 0 && count <= MaxCount);
 }
 
 // "F=1,C=3": the rarities whose boxes hold a count.
@@ -77,10 +78,10 @@ std::string tradeMissing(const ToolsFields& fields) {
         return fields.theirLists ? "Choose their want and spare lists." : "Choose their deck file.";
     for (const std::string* count :
          {&fields.myTarget, &fields.myKeep, &fields.theirTarget, &fields.theirKeep})
-        if (!countOrEmpty(*count)) return "Targets and keeps are counts from 0 to 255.";
+        if (!countOrEmpty(*count)) return "Targets and keeps are counts from " + countRange() + ".";
     if (fields.myTarget.empty()) return "Give your target.";
     const auto below = [](const std::string& keep, const std::string& target) {
-        return !keep.empty() && !target.empty() && std::stoi(keep) < std::stoi(target);
+        return !keep.empty() && !target.empty() && parseCount(keep) < parseCount(target);
     };
     const std::string& theirTarget =
         fields.theirTarget.empty() ? fields.myTarget : fields.theirTarget;
@@ -107,11 +108,12 @@ std::string missingField(const ToolsFields& fields, DeckFileState deck) {
     case ToolsTask::Export: return "";
     case ToolsTask::WantsSpares:
         for (const std::string& count : fields.rarityCounts)
-            if (!countOrEmpty(count)) return "Counts are from 0 to 255.";
+            if (!countOrEmpty(count)) return "Counts are from " + countRange() + ".";
         return rarityTargets(fields).empty() ? "Give a count for at least one rarity." : "";
     case ToolsTask::Trade: return tradeMissing(fields);
     case ToolsTask::Page:
-        return countOrEmpty(fields.pageTarget) ? "" : "The target is a count from 0 to 255.";
+        return countOrEmpty(fields.pageTarget) ? ""
+                                               : "The target is a count from " + countRange() + ".";
     }
     return "";
 }
